@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace zorvek {
+
+// The three text areas of the game window.
+enum class TextArea { TBGeneral, TBDatos, TBOpciones };
+
+// The three timers of the game window; the front-end runs them, the engine switches them.
+enum class TimerId { TMRPersecu, TMRRecuperacion, TMRSonidos };
+
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+// Everything the engine asks of the window toolkit. Modal calls return the answer.
+class Ui {
+ public:
+  virtual ~Ui() = default;
+  // A text area was written (every write, even when the text is unchanged).
+  virtual void TextChanged(TextArea area, const std::string& text) = 0;
+  // The platform beep.
+  virtual void Beep() = 0;
+  // A modal message box; returns the button pressed.
+  virtual Answer MessageBox(const std::string& text, Buttons buttons, const std::string& title) = 0;
+  // A modal input box; returns the typed text, "" when cancelled.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+  // A timer was enabled or disabled.
+  virtual void TimerSwitched(TimerId timer, bool enabled) = 0;
+  // The game closes its own window (the final victory).
+  virtual void CloseGameWindow() = 0;
+  // The program ends at once (the party died).
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace zorvek

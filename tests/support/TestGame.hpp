@@ -1,0 +1,119 @@
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Game.hpp"
+
+namespace zorvek::testing {
+
+// Remembers what the engine told the window, and answers its questions from a queue.
+class RecordingUi final : public Ui {
+ public:
+  struct Box {
+    std::string Text;
+    Buttons Kind;
+    std::string Title;
+  };
+
+  void TextChanged(TextArea area, const std::string& text) override {
+    Writes.push_back({area, text});
+  }
+  void Beep() override { ++Beeps; }
+  Answer MessageBox(const std::string& text, Buttons buttons, const std::string& title) override {
+    Boxes.push_back({text, buttons, title});
+    if (buttons == Buttons::Ok) return Answer::Ok;
+    if (YesNoAnswers.empty()) return Answer::No;
+    Answer a = YesNoAnswers.front();
+    YesNoAnswers.pop_front();
+    return a;
+  }
+  std::string InputBox(const std::string& prompt, const std::string& title) override {
+    Inputs.push_back({prompt, Buttons::Ok, title});
+    if (TypedAnswers.empty()) return "";
+    std::string a = TypedAnswers.front();
+    TypedAnswers.pop_front();
+    return a;
+  }
+  void TimerSwitched(TimerId timer, bool enabled) override { Timers.push_back({timer, enabled}); }
+  void CloseGameWindow() override { Closed = true; }
+  void EndProgram() override { Ended = true; }
+
+  std::vector<std::pair<TextArea, std::string>> Writes;
+  std::vector<Box> Boxes;
+  std::vector<Box> Inputs;
+  std::vector<std::pair<TimerId, bool>> Timers;
+  std::deque<Answer> YesNoAnswers;
+  std::deque<std::string> TypedAnswers;
+  int Beeps = 0;
+  bool Closed = false;
+  bool Ended = false;
+};
+
+// Plays back a list of draws (then repeats the last one); or, when empty, a real
+// generator so that long procedures still see varied numbers.
+class ScriptedRandom final : public Random {
+ public:
+  void Seed(int32_t seed) override {
+    Seeds.push_back(seed);
+    real_.Seed(seed);
+  }
+  double Next() override {
+    ++Draws;
+    if (Values.empty()) return real_.Next();
+    if (next_ < Values.size()) return Values[next_++];
+    return Values.back();
+  }
+  void Play(std::vector<double> values) {
+    Values = std::move(values);
+    next_ = 0;
+  }
+
+  std::vector<double> Values;
+  std::vector<int32_t> Seeds;
+  int Draws = 0;
+
+ private:
+  std::size_t next_ = 0;
+  MersenneRandom real_;
+};
+
+class FixedClock final : public Clock {
+ public:
+  TimeOfDay Now() override { return Time; }
+  TimeOfDay Time{12, 30, 15};
+};
+
+// A sound system whose players do nothing.
+class SilentSound final : public SoundSystem {
+ public:
+  std::unique_ptr<SoundPlayer> Create(SoundBank, int) override {
+    return std::make_unique<Player>();
+  }
+
+ private:
+  struct Player final : SoundPlayer {
+    void Init(int32_t) override {}
+    int32_t Load(const std::string&) override { return 1; }
+    int32_t Play(bool, bool) override { return 1; }
+    void Stop(bool) override {}
+    void SetProperty(int, int32_t, bool) override {}
+    void Unload(int32_t) override {}
+    void Free() override {}
+  };
+};
+
+// A game with recording ports, for driving procedures directly.
+struct TestGame {
+  explicit TestGame(RunSettings settings = {}) : game(Ports{ui, random, clock, sound}, settings) {}
+
+  RecordingUi ui;
+  ScriptedRandom random;
+  FixedClock clock;
+  SilentSound sound;
+  Game game;
+};
+
+}  // namespace zorvek::testing
