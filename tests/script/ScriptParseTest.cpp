@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/script/Events.hpp"
+#include "app/script/Runner.hpp"
+#include "app/script/Script.hpp"
+
+namespace zorvek::script {
+namespace {
+
+TEST(ScriptParsing, ReadsEveryKindOfLineAndSkipsCommentsAndBlanks) {
+  auto lines = ParseScript(
+      "# a comment\n"
+      "\n"
+      "key Left\n"
+      "key 7 ctrl\n"
+      "key F5 shift+ctrl\n"
+      "key #65 alt\n"
+      "tick persecu\n"
+      "answer   dos palabras\r\n"
+      "answer\n"
+      "party MnuOpcDarLis 4\n"
+      "shop CBSalir\n"
+      "enter 3 2 4\n"
+      "   dump\n");
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines[0].LineNo, 3);
+  auto k = std::get<KeyLine>(lines[1].What);
+  EXPECT_EQ(k.Code, 55);
+  EXPECT_EQ(k.Shift, 2);
+  EXPECT_EQ(std::get<KeyLine>(lines[2].What).Code, 116);
+  EXPECT_EQ(std::get<KeyLine>(lines[2].What).Shift, 3);
+  EXPECT_EQ(std::get<KeyLine>(lines[3].What).Shift, 4);
+  EXPECT_EQ(std::get<TickLine>(lines[4].What).Timer, TimerId::TMRPersecu);
+  EXPECT_EQ(std::get<AnswerLine>(lines[5].What).Text, "  dos palabras");
+  EXPECT_EQ(std::get<AnswerLine>(lines[6].What).Text, "");
+  EXPECT_EQ(std::get<PartyLine>(lines[7].What).Action.Arg, 4);
+  EXPECT_EQ(std::get<ShopLine>(lines[8].What).Action.Control, "CBSalir");
+  auto e = std::get<EnterLine>(lines[9].What);
+  EXPECT_EQ(e.Room, 3);
+  ASSERT_TRUE(e.Cell.has_value());
+  EXPECT_EQ(e.Cell->second, 4);
+  EXPECT_TRUE(std::holds_alternative<DumpLine>(lines[10].What));
+}
+
+TEST(ScriptParsing, KeyNamesMapToTheWindowsKeyCodes) {
+  EXPECT_EQ(KeyCodeFor("Up"), 38);
+  EXPECT_EQ(KeyCodeFor("Down"), 40);
+  EXPECT_EQ(KeyCodeFor("Enter"), 13);
+  EXPECT_EQ(KeyCodeFor("Escape"), 27);
+  EXPECT_EQ(KeyCodeFor("Backspace"), 8);
+  EXPECT_EQ(KeyCodeFor("Space"), 32);
+  EXPECT_EQ(KeyCodeFor("Apps"), 93);
+  EXPECT_EQ(KeyCodeFor("F1"), 112);
+  EXPECT_EQ(KeyCodeFor("F12"), 123);
+  EXPECT_EQ(KeyCodeFor("G"), 71);
+  EXPECT_EQ(KeyCodeFor("0"), 48);
+  EXPECT_EQ(KeyCodeFor("#0"), 0);
+  EXPECT_EQ(KeyCodeFor("F13"), std::nullopt);
+  EXPECT_EQ(KeyCodeFor("g"), std::nullopt);
+  EXPECT_EQ(KeyCodeFor("#256"), std::nullopt);
+  EXPECT_EQ(KeyCodeFor("#-1"), std::nullopt);
+}
+
+TEST(ScriptParsing, MalformedLinesNameTheirLineNumber) {
+  const char* bad[] = {
+      "jump",           "key",           "key Q ctrl+meta", "key Left shift extra",
+      "tick reloj",     "tick",          "party Option1 4", "party Option1",
+      "party OKButton 1", "shop Nada",   "shop List2 x",    "enter",
+      "enter x",        "enter 3 1",     "enter -1",        "dump now",
+      "party MnuOpcDarLis 0",
+  };
+  for (const char* line : bad) {
+    std::string text = "key Up\n\n";
+    text += line;
+    try {
+      ParseScript(text);
+      ADD_FAILURE() << "accepted: " << line;
+    } catch (const ScriptError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind("línea 3:", 0), 0u) << e.what();
+    }
+  }
+}
+
+TEST(ScriptRunner, MalformedScriptRunsNothingAndExitsWithTwo) {
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunScript({}, "dump\nkey Nope\n", out, err), kExitMalformed);
+  EXPECT_TRUE(out.str().empty());
+  EXPECT_NE(err.str().find("línea 2"), std::string::npos);
+}
+
+TEST(ScriptRunner, CommandLineTakesTheContractsOptions) {
+  const char* argv[] = {"zorvek-script", "--seed", "7", "--difficulty", "5", "--load",
+                        "--dir",         "/tmp/z", "s.zs"};
+  auto cl = ParseCommandLine(9, argv, "/bin");
+  EXPECT_TRUE(cl.Error.empty()) << cl.Error;
+  EXPECT_EQ(cl.Options.Seed, 7);
+  EXPECT_EQ(cl.Options.Difficulty, 5);
+  EXPECT_TRUE(cl.Options.Load);
+  EXPECT_EQ(cl.Options.Dir, "/tmp/z");
+  EXPECT_EQ(cl.ScriptPath, "s.zs");
+
+  const char* noScript[] = {"zorvek-script", "--seed", "7"};
+  EXPECT_FALSE(ParseCommandLine(3, noScript, ".").Error.empty());
+  const char* badDifficulty[] = {"zorvek-script", "--difficulty", "4", "s"};
+  EXPECT_FALSE(ParseCommandLine(4, badDifficulty, ".").Error.empty());
+  const char* badSeed[] = {"zorvek-script", "--seed", "siete", "s"};
+  EXPECT_FALSE(ParseCommandLine(4, badSeed, ".").Error.empty());
+  const char* unknown[] = {"zorvek-script", "--fast", "s"};
+  EXPECT_FALSE(ParseCommandLine(3, unknown, ".").Error.empty());
+  const char* defaults[] = {"zorvek-script", "s"};
+  EXPECT_EQ(ParseCommandLine(2, defaults, "/bin").Options.Dir, "/bin");
+}
+
+TEST(ScriptUiAnswers, QuestionsTakeQueuedAnswersAndGiveUpAfterFiftyUnanswered) {
+  std::ostringstream out;
+  EventWriter events(out);
+  ScriptUi ui(events);
+  ui.QueueAnswer("yes");
+  ui.QueueAnswer("12");
+  EXPECT_EQ(ui.MessageBox("¿Seguro?", Buttons::YesNo, "T"), Answer::Yes);
+  EXPECT_EQ(ui.InputBox("¿Cuántas?", "T"), "12");
+  EXPECT_EQ(ui.MessageBox("Hola", Buttons::Ok, "Zorvek"), Answer::Ok);
+  EXPECT_EQ(ui.MessageBox("¿Otra?", Buttons::YesNo, "T"), Answer::No);
+  for (int i = 2; i < ScriptUi::kUnansweredLimit; ++i) EXPECT_EQ(ui.InputBox("¿?", "T"), "");
+  EXPECT_THROW(ui.InputBox("¿?", "T"), UnansweredQuestions);
+  // OK-only boxes are no questions and never count.
+  EXPECT_NE(out.str().find(R"("e":"msgbox","text":"¿Seguro?","title":"T","buttons":"yesno","answer":"yes")"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace zorvek::script
