@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "catalogue/Catalogues.hpp"
+#include "support/TestGame.hpp"
+
+namespace zorvek {
+namespace {
+
+// Draws for: ration size, potion size, coins, ration chance, potion chance.
+constexpr double kNoLuck = 0.99;
+
+class DropBelongings : public ::testing::Test {
+ protected:
+  DropBelongings() {
+    fallen.X = 4;
+    fallen.Y = 2;
+    fallen.MaxLife = 20;
+  }
+
+  void Drop(std::vector<double> draws) {
+    t.random.Play(std::move(draws));
+    zorvek::DropBelongings(t.game, fallen);
+  }
+  Item& Floor(int slot) { return t.game.CurrentRoom.Items(slot); }
+  std::vector<std::string> FloorNames() {
+    std::vector<std::string> names;
+    for (const Item& item : t.game.CurrentRoom.Items) names.push_back(item.Name.Trimmed());
+    while (!names.empty() && names.back().empty()) names.pop_back();
+    return names;
+  }
+  static Item Named(const char* name) {
+    Item item;
+    item.Name = name;
+    return item;
+  }
+
+  testing::TestGame t;
+  Being fallen;
+};
+
+TEST_F(DropBelongings, CoinsRangeFromNoneToHalfTheMaximumLifeRoundedToEven) {
+  struct Case {
+    int32_t MaxLife;
+    double Draw;
+    int16_t Coins;
+  };
+  for (const Case& c : std::vector<Case>{{20, 0.999, 9},
+                                         {20, 0.0, 0},
+                                         {20, 0.55, 5},
+                                         {1, 0.999, 0},
+                                         {3, 0.999, 1},
+                                         {5, 0.999, 1},
+                                         {7, 0.999, 3}}) {
+    SCOPED_TRACE(::testing::Message() << c.MaxLife << " " << c.Draw);
+    t.game.CurrentRoom = Room{};
+    fallen.MaxLife = c.MaxLife;
+    Drop({0.0, 0.0, c.Draw, kNoLuck, kNoLuck});
+    if (c.Coins == 0) {
+      EXPECT_TRUE(FloorNames().empty());
+    } else {
+      EXPECT_EQ(FloorNames(), std::vector<std::string>{"Monedas"});
+      EXPECT_EQ(Floor(1).Quantity, c.Coins);
+      EXPECT_EQ(Floor(1).X, 4);
+      EXPECT_EQ(Floor(1).Y, 2);
+    }
+  }
+}
+
+TEST_F(DropBelongings, RationAndPotionComeByChanceWithTheirDrawnSizes) {
+  Drop({0.5, 0.99, 0.0, 0.34, 0.19});
+  ASSERT_EQ(FloorNames(), (std::vector<std::string>{"Ración de comida", "Poción mágica"}));
+  EXPECT_EQ(Floor(1).RestoresLife, 4);
+  EXPECT_EQ(Floor(1).Price, 8);
+  EXPECT_EQ(Floor(2).RestoresMagic, 6);
+  EXPECT_EQ(Floor(2).Price, 24);
+  EXPECT_EQ(Floor(2).X, 4);
+  EXPECT_EQ(Floor(2).Y, 2);
+
+  t.game.CurrentRoom = Room{};
+  Drop({0.5, 0.5, 0.0, 0.35, 0.2});
+  EXPECT_TRUE(FloorNames().empty());
+  EXPECT_EQ(t.random.Draws, 10);
+}
+
+TEST_F(DropBelongings, BelongingsFillTheFreeSlotsInOrderExceptNaturalWeapons) {
+  Floor(1) = Named("Perla");
+  Floor(3) = Named("Collar");
+  fallen.Inventory(5) = Named("Broche");
+  fallen.Inventory(2) = Named("Llave verde");
+  fallen.RightHand = Named("Espada corta");
+  fallen.LeftHand = Named("Garras");
+  fallen.LeftHand.IsNatural = kTrue;
+  fallen.Body = Named("Peto de cuero");
+  Drop({0.0, 0.0, 0.999, 0.0, kNoLuck});
+  EXPECT_EQ(FloorNames(),
+            (std::vector<std::string>{"Perla", "Llave verde", "Collar", "Broche", "Espada corta",
+                                      "Peto de cuero", "Ración de comida", "Monedas"}));
+  EXPECT_EQ(Floor(1).X, 0);
+  EXPECT_EQ(Floor(5).X, 4);
+}
+
+TEST_F(DropBelongings, DragonBreathIsNeverLeftBehind) {
+  BuildMonsterCatalogue(t.game);
+  for (int k = 16; k <= 19; ++k) {
+    t.game.CurrentRoom = Room{};
+    fallen = t.game.MonsterCatalogue(k);
+    Drop({0.0, 0.0, 0.0, kNoLuck, kNoLuck});
+    EXPECT_TRUE(FloorNames().empty()) << k;
+  }
+}
+
+TEST_F(DropBelongings, AFullFloorTakesNothingMoreAndDrawsNoMoreChances) {
+  for (int s = 1; s <= 19; ++s) Floor(s) = Named("Piedra");
+  fallen.Inventory(1) = Named("Cuchillo");
+  fallen.RightHand = Named("Machete");
+  Drop({0.0, 0.0, 0.999, 0.0, 0.0});
+  EXPECT_EQ(Floor(20).Name.Trimmed(), "Cuchillo");
+  EXPECT_EQ(t.random.Draws, 3);
+
+  Drop({0.0, 0.0, 0.999, 0.0, 0.0});
+  for (int s = 1; s <= 19; ++s) EXPECT_EQ(Floor(s).Name.Trimmed(), "Piedra");
+  EXPECT_EQ(Floor(20).Name.Trimmed(), "Cuchillo");
+}
+
+TEST_F(DropBelongings, AScrollLiesOnTheFloorAsABookOfTheSameSpell) {
+  fallen.RightHand = Named("Pergamino fuego letal");
+  fallen.RightHand.IsSpell = kTrue;
+  fallen.RightHand.SpellLevel = 1;
+  fallen.RightHand.MaxDamage = 10;
+  fallen.Inventory(1) = Named("pergamino lluvia de fuego");
+  fallen.Inventory(1).SpellLevel = 1;
+  Drop({0.0, 0.0, 0.0, kNoLuck, kNoLuck});
+  ASSERT_EQ(FloorNames(),
+            (std::vector<std::string>{"pergamino lluvia de fuego", "Libro fuego letal"}));
+  EXPECT_EQ(Floor(2).MaxDamage, 10);
+  EXPECT_EQ(Floor(2).SpellLevel, 1);
+  EXPECT_EQ(fallen.RightHand.Name.Trimmed(), "Pergamino fuego letal");
+  EXPECT_EQ(DescribeItem(Floor(1)), Floor(1).Name.Padded() + "\r\n");
+}
+
+}  // namespace
+}  // namespace zorvek
