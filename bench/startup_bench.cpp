@@ -19,6 +19,7 @@ class QuietUi final : public zorvek::Ui {
   }
   std::string InputBox(const std::string&, const std::string&) override { return ""; }
   void TimerSwitched(zorvek::TimerId, bool) override {}
+  void ShowDialog(zorvek::DialogId) override {}
   void CloseGameWindow() override {}
   void EndProgram() override {}
 };

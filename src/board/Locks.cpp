@@ -59,8 +59,8 @@ bool TakeKeyFrom(Game& game, Being& hero, int16_t lockNo) {
 
 const std::array<const char*, 20>& LockAdjectives() {
   static constexpr std::array<const char*, 20> kAdjectives = {
-      "ámbar",     "de bronce", "de cristal", "dorada",   "de frío",  "gris",       "de hierro",
-      "de jaspe",  "metálica",  "negra",      "de ópalo", "de plata", "roja",       "verde",
+      "ámbar",     "de bronce", "de cristal", "dorada",   "de frío",  "gris", "de hierro",
+      "de jaspe",  "metálica",  "negra",      "de ópalo", "de plata", "roja", "verde",
       "de zafiro", "estrella",  "de platino", "pequeña",  "estrecha", "larga"};
   return kAdjectives;
 }

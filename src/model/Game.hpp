@@ -11,6 +11,7 @@
 #include "platform/Random.hpp"
 #include "platform/SoundPlayer.hpp"
 #include "platform/Ui.hpp"
+#include "sound/SoundState.hpp"
 
 namespace zorvek {
 
@@ -24,8 +25,15 @@ struct Ports {
 
 // Run settings a front-end hands to the game window before it opens.
 struct RunSettings {
-  std::string ProgramDir = ".";       // save files and the sound directory live here
-  std::optional<int32_t> FixedSeed;   // every seeding uses this instead of the clock
+  std::string ProgramDir = ".";      // save files and the sound directory live here
+  std::optional<int32_t> FixedSeed;  // every seeding uses this instead of the clock
+};
+
+// An entry of the cell menu: a being (kind 1) or an object (kind 2) of the current
+// room, by its slot in the room's list.
+struct CellMenuOption {
+  int16_t Kind = 0;
+  int16_t Index = 0;
 };
 
 // The whole state of one game window: every table, record and member of the game,
@@ -38,11 +46,11 @@ class Game {
   Game& operator=(const Game&) = delete;
 
   // --- tables and values of the game ---
-  Table<Room> Rooms;                     // from 0; room 0 ends the phase
-  Table<Being> DungeonBeings;            // from 1: heroes 1-12, monsters from 20
-  Table<Being> MonsterCatalogue;         // 1 to 19
-  Slots<Being, 10> Bosses;               // boss of phase k at k
-  Slots<Being, 4> Party;                 // marching order
+  Table<Room> Rooms;              // from 0; room 0 ends the phase
+  Table<Being> DungeonBeings;     // from 1: heroes 1-12, monsters from 20
+  Table<Being> MonsterCatalogue;  // 1 to 19
+  Slots<Being, 10> Bosses;        // boss of phase k at k
+  Slots<Being, 4> Party;          // marching order
   int16_t CursorX = 0;
   int16_t CursorY = 0;
   int16_t Phase = 0;
@@ -50,14 +58,17 @@ class Game {
   int16_t CurrentRoomIndex = 0;
   Table<std::string> LockNames{-1, 20};  // 1 to 20 in use
   int32_t Difficulty = 1;
-  const std::string EmptyName;           // never assigned: always ""
+  const std::string EmptyName;  // never assigned: always ""
   bool LoadOnStart = false;
-  Table<Item> ItemCatalogue;             // 0 to 56, entry 0 empty
-  Table<int16_t> ItemTiers;              // tier (phase) of each catalogue entry
+  Table<Item> ItemCatalogue;  // 0 to 56, entry 0 empty
+  Table<int16_t> ItemTiers;   // tier (phase) of each catalogue entry
 
   // --- members of the game window ---
   int16_t CellMenuState = 0;
   std::string CellMenuInput;
+  Slots<CellMenuOption, 30> CellMenuOptions;
+  int16_t CellMenuCount = 0;
+  CellMenuOption CellMenuSelection;
   bool InCombat = false;
   bool AnyRecruited = false;
   bool RecruitingOpen = true;
@@ -66,6 +77,7 @@ class Game {
   int16_t PickupHero = 1;
   std::string SoundDir;
   const Item EmptyItem{};
+  SoundState Sound;  // the two banks of channels and the combat sound queue
 
   // --- the dungeon builder's counters ---
   int16_t KeysPlaced = 0;

@@ -70,7 +70,8 @@ double ParseTypedNumber(std::string_view text) {
       ++i;
     }
   }
-  if (!anyDigit) return 0.0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  if (!anyDigit || i != text.size()) return 0.0;
   return sign * value;
 }
 

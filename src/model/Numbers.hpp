@@ -39,8 +39,8 @@ inline int32_t Add32(int64_t a, int64_t b) { return Clamp32(a + b); }
 inline int32_t Mul32(int64_t a, int64_t b) { return Clamp32(a * b); }
 
 // Every number the player types (menus, input boxes) goes through this one reader:
-// leading blanks, an optional sign, digits, an optional fraction. Anything else,
-// including an empty text, reads as 0. Trailing text after the number is ignored.
+// leading blanks, an optional sign, digits, an optional fraction (after '.' or ','),
+// trailing blanks. Anything else, including an empty text, reads as 0.
 double ParseTypedNumber(std::string_view text);
 
 // The typed number as a whole value for a 16-bit field: the fraction is dropped

@@ -105,8 +105,9 @@ struct Room {
 
 // Wall sides of a room: 1 left (column 0), 2 top (row Height + 1), 3 right
 // (column Width + 1), 4 bottom (row 0). The arrow key through side s has code 36 + s.
-inline constexpr int16_t OppositeSide(int16_t side) {
-  return static_cast<int16_t>(((side + 1) % 4) + 1);
+// OppositeSide takes any key code minus 36, so it masks with And as the keyboard does.
+inline constexpr int16_t OppositeSide(int side) {
+  return static_cast<int16_t>(((side + 1) & 3) + 1);
 }
 
 }  // namespace zorvek

@@ -34,8 +34,8 @@ class Name100 {
   static constexpr std::size_t kWidth = 100;
 
   Name100() = default;
-  Name100(std::string_view text) { Assign(text); }  // NOLINT: names are assigned from text
-  Name100(const char* text) { Assign(text); }       // NOLINT
+  Name100(std::string_view text) { Assign(text); }    // NOLINT: names are assigned from text
+  Name100(const char* text) { Assign(text); }         // NOLINT
   Name100(const std::string& text) { Assign(text); }  // NOLINT
 
   Name100& operator=(std::string_view text) {

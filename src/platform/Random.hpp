@@ -18,7 +18,9 @@ class Random {
 // same game on every compiler and platform.
 class MersenneRandom final : public Random {
  public:
-  void Seed(int32_t seed) override { engine_.seed(static_cast<uint64_t>(static_cast<uint32_t>(seed))); }
+  void Seed(int32_t seed) override {
+    engine_.seed(static_cast<uint64_t>(static_cast<uint32_t>(seed)));
+  }
   double Next() override {
     return static_cast<double>(engine_() >> 11) * (1.0 / 9007199254740992.0);
   }

@@ -11,6 +11,10 @@ enum class TextArea { TBGeneral, TBDatos, TBOpciones };
 enum class TimerId { TMRPersecu, TMRRecuperacion, TMRSonidos };
 
 enum class Buttons { Ok, YesNo };
+
+// The game's modal windows besides message and input boxes: the party dialog and the
+// gnome's shop.
+enum class DialogId { Dialog, DLGTienda };
 enum class Answer { Ok, Yes, No };
 
 // Everything the engine asks of the window toolkit. Modal calls return the answer.
@@ -25,6 +29,8 @@ class Ui {
   virtual Answer MessageBox(const std::string& text, Buttons buttons, const std::string& title) = 0;
   // A modal input box; returns the typed text, "" when cancelled.
   virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+  // Shows a modal window and returns when the player has closed it.
+  virtual void ShowDialog(DialogId dialog) = 0;
   // A timer was enabled or disabled.
   virtual void TimerSwitched(TimerId timer, bool enabled) = 0;
   // The game closes its own window (the final victory).

@@ -2,10 +2,9 @@
 
 #include <array>
 
-#include "board/Locks.hpp"
-#include "catalogue/Catalogues.hpp"
+#include "board/Board.hpp"
 #include "generation/Generation.hpp"
-#include "model/Seeding.hpp"
+#include "sound/Sound.hpp"
 
 namespace zorvek {
 
@@ -36,51 +35,28 @@ std::string SoundDirFor(const std::string& programDir) {
   return dir + "Sonidos/";
 }
 
-// Rooms 0 to 4 and the catalogues: the fixed part of a new game.
-void BuildFixedWorld(Game& game) {
-  game.Rooms.ReDim(0, 4);
-  game.Phase = 1;
-  game.CurrentRoomIndex = 1;
-  game.RecruitingOpen = true;
-  BuildLockNames(game);
-  game.KeysPlaced = 0;
-  game.LocksPlaced = 0;
-  game.PickupHero = 1;
-  BuildStartingArea(game);
-  BuildHeroRoster(game);
-  BuildMonsterCatalogue(game);
-  BuildItemCatalogue(game);
-}
-
-// The jailer's room, its key, the corridor's lock, and the rest of phase 1.
-void BuildFirstDungeon(Game& game) {
-  PopulateRoom(game, 15, 0, 15, 3);
-  PlaceKey(game, 3);
-  PlaceLock(game, 2);
-  const PhaseParameters& row = PhaseRow(1);
-  int16_t entrySide = row.EntrySide;
-  GenerateDungeon(game, row.StartRoom, row.Exits, row.RoomBudget, entrySide, row.GroupLife,
-                  row.LeastLife, row.GreatestLife, row.LockPairs);
-  ScaleForDifficulty(game);
-}
-
 }  // namespace
 
 void StartGameWindow(Game& game) {
-  Reseed(game);
   game.SoundDir = SoundDirFor(game.settings().ProgramDir);
   game.ReadCoordinates = true;
-  BuildFixedWorld(game);
+  game.RecruitingOpen = true;
+  game.PickupHero = 1;
+  // Seeds the generator, then lock names, starting area, catalogues and phase 1.
   BuildFirstDungeon(game);
   game.InCombat = false;
   game.CellMenuState = 0;
   game.CursorX = 1;
   game.CursorY = 1;
+  InitSounds(game);
+  EnterRoom(game, 1, -1, false);
+  // A resumed game is loaded over this one here, once saved games exist.
+  DescribeCell(game);
 }
 
 void ShutDownGameWindow(Game& game) {
-  // The window opens no sound channel yet, so closing it has nothing to release.
-  (void)game;
+  FreeEffects(game);
+  FreeMusic(game);
 }
 
 }  // namespace zorvek

@@ -30,7 +30,9 @@ TEST(Numbers, TypedNumbersAreReadOneWayAndNeverOverflow) {
   EXPECT_EQ(ParseTypedNumber("-7"), -7.0);
   EXPECT_EQ(ParseTypedNumber("+3.5"), 3.5);
   EXPECT_EQ(ParseTypedNumber("2,25"), 2.25);
-  EXPECT_EQ(ParseTypedNumber("12abc"), 12.0);
+  EXPECT_EQ(ParseTypedNumber("12abc"), 0.0);
+  EXPECT_EQ(ParseTypedNumber("1e99"), 0.0);
+  EXPECT_EQ(ParseTypedNumber(" 8 "), 8.0);
   EXPECT_EQ(ParseTypedNumber("abc"), 0.0);
   EXPECT_EQ(ParseTypedNumber(""), 0.0);
   EXPECT_EQ(ParseTypedNumber("-"), 0.0);

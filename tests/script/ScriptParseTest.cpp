@@ -65,10 +65,22 @@ TEST(ScriptParsing, KeyNamesMapToTheWindowsKeyCodes) {
 
 TEST(ScriptParsing, MalformedLinesNameTheirLineNumber) {
   const char* bad[] = {
-      "jump",           "key",           "key Q ctrl+meta", "key Left shift extra",
-      "tick reloj",     "tick",          "party Option1 4", "party Option1",
-      "party OKButton 1", "shop Nada",   "shop List2 x",    "enter",
-      "enter x",        "enter 3 1",     "enter -1",        "dump now",
+      "jump",
+      "key",
+      "key Q ctrl+meta",
+      "key Left shift extra",
+      "tick reloj",
+      "tick",
+      "party Option1 4",
+      "party Option1",
+      "party OKButton 1",
+      "shop Nada",
+      "shop List2 x",
+      "enter",
+      "enter x",
+      "enter 3 1",
+      "enter -1",
+      "dump now",
       "party MnuOpcDarLis 0",
   };
   for (const char* line : bad) {
@@ -92,8 +104,8 @@ TEST(ScriptRunner, MalformedScriptRunsNothingAndExitsWithTwo) {
 }
 
 TEST(ScriptRunner, CommandLineTakesTheContractsOptions) {
-  const char* argv[] = {"zorvek-script", "--seed", "7", "--difficulty", "5", "--load",
-                        "--dir",         "/tmp/z", "s.zs"};
+  const char* argv[] = {"zorvek-script", "--seed", "7",      "--difficulty", "5",
+                        "--load",        "--dir",  "/tmp/z", "s.zs"};
   auto cl = ParseCommandLine(9, argv, "/bin");
   EXPECT_TRUE(cl.Error.empty()) << cl.Error;
   EXPECT_EQ(cl.Options.Seed, 7);
@@ -127,7 +139,8 @@ TEST(ScriptUiAnswers, QuestionsTakeQueuedAnswersAndGiveUpAfterFiftyUnanswered) {
   for (int i = 2; i < ScriptUi::kUnansweredLimit; ++i) EXPECT_EQ(ui.InputBox("¿?", "T"), "");
   EXPECT_THROW(ui.InputBox("¿?", "T"), UnansweredQuestions);
   // OK-only boxes are no questions and never count.
-  EXPECT_NE(out.str().find(R"("e":"msgbox","text":"¿Seguro?","title":"T","buttons":"yesno","answer":"yes")"),
+  EXPECT_NE(out.str().find(
+                R"("e":"msgbox","text":"¿Seguro?","title":"T","buttons":"yesno","answer":"yes")"),
             std::string::npos);
 }
 

@@ -14,7 +14,7 @@ namespace {
 using Json = nlohmann::json;
 
 // Runs a script through the runner and returns its events.
-std::vector<Json> Run(const script::RunnerOptions& options, const std::string& text) {
+std::vector<Json> RunEvents(const script::RunnerOptions& options, const std::string& text) {
   std::ostringstream out;
   std::ostringstream err;
   EXPECT_EQ(script::RunScript(options, text, out, err), script::kExitDone) << err.str();
@@ -25,7 +25,7 @@ std::vector<Json> Run(const script::RunnerOptions& options, const std::string& t
 }
 
 Json DumpOf(const script::RunnerOptions& options) {
-  for (const auto& e : Run(options, "dump\n")) {
+  for (const auto& e : RunEvents(options, "dump\n")) {
     if (e["e"] == "state") return e["state"];
   }
   ADD_FAILURE() << "no state event";
@@ -152,7 +152,7 @@ TEST(StartUp, SameSeedGivesTheSameGame) {
 }
 
 TEST(StartUp, RunnerEndsWithTheScriptAndEchoesKeysAndTicks) {
-  auto events = Run(Seeded(3), "key Left shift\ntick persecu\ntick recuperacion\n");
+  auto events = RunEvents(Seeded(3), "key Left shift\ntick persecu\ntick recuperacion\n");
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.back()["e"], "end");
   EXPECT_EQ(events.back()["reason"], "script");

@@ -38,6 +38,7 @@ class RecordingUi final : public Ui {
     return a;
   }
   void TimerSwitched(TimerId timer, bool enabled) override { Timers.push_back({timer, enabled}); }
+  void ShowDialog(DialogId dialog) override { Dialogs.push_back(dialog); }
   void CloseGameWindow() override { Closed = true; }
   void EndProgram() override { Ended = true; }
 
@@ -45,6 +46,7 @@ class RecordingUi final : public Ui {
   std::vector<Box> Boxes;
   std::vector<Box> Inputs;
   std::vector<std::pair<TimerId, bool>> Timers;
+  std::vector<DialogId> Dialogs;
   std::deque<Answer> YesNoAnswers;
   std::deque<std::string> TypedAnswers;
   int Beeps = 0;

@@ -74,6 +74,13 @@ std::string ScriptUi::InputBox(const std::string& prompt, const std::string& tit
   return typed;
 }
 
+void ScriptUi::ShowDialog(DialogId dialog) {
+  // The dialogs' own windows come later; until then the player leaves them at once.
+  const char* name = dialog == DialogId::Dialog ? "Dialog" : "DLGTienda";
+  events_.Write(Json{{"e", "dialog"}, {"dialog", name}, {"op", "open"}});
+  events_.Write(Json{{"e", "dialog"}, {"dialog", name}, {"op", "close"}});
+}
+
 void ScriptUi::TimerSwitched(TimerId timer, bool enabled) {
   events_.Write(Json{{"e", "timer"}, {"timer", TimerName(timer)}, {"enabled", enabled}});
 }

@@ -44,6 +44,7 @@ class ScriptUi final : public Ui {
   void Beep() override;
   Answer MessageBox(const std::string& text, Buttons buttons, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title) override;
+  void ShowDialog(DialogId dialog) override;
   void TimerSwitched(TimerId timer, bool enabled) override;
   void CloseGameWindow() override {}
   void EndProgram() override {}

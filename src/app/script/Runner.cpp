@@ -6,6 +6,7 @@
 #include "app/script/Events.hpp"
 #include "app/script/Script.hpp"
 #include "app/script/StateDump.hpp"
+#include "board/Board.hpp"
 #include "model/Game.hpp"
 #include "startup/Keyboard.hpp"
 #include "startup/StartUp.hpp"
@@ -75,8 +76,14 @@ class Session {
   void Do(const PartyLine& party) { partyActions_.push_back(party.Action); }
   void Do(const ShopLine& shop) { shopActions_.push_back(shop.Action); }
   void Do(const EnterLine& enter) {
-    (void)enter;
-    throw ScriptError("'enter' necesita poder entrar en salas, y el tablero aún no existe");
+    if (!game_.Rooms.Has(enter.Room)) {
+      throw ScriptError("enter: la sala " + std::to_string(enter.Room) + " no existe");
+    }
+    EnterRoom(game_, enter.Room, -1, false);
+    if (enter.Cell) {
+      game_.CursorX = static_cast<int16_t>(enter.Cell->first);
+      game_.CursorY = static_cast<int16_t>(enter.Cell->second);
+    }
   }
   void Do(const DumpLine&) { events_.Write(Json{{"e", "state"}, {"state", DumpState(game_)}}); }
 
@@ -151,7 +158,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, std::string defa
       if (!n) return {cl.Options, "", arg + " necesita un número entero"};
       if (arg == "--seed") cl.Options.Seed = *n;
       if (arg == "--difficulty") {
-        if (*n != 1 && *n != 2 && *n != 3 && *n != 5) return {cl.Options, "", "--difficulty: 1, 2, 3 o 5"};
+        if (*n != 1 && *n != 2 && *n != 3 && *n != 5)
+          return {cl.Options, "", "--difficulty: 1, 2, 3 o 5"};
         cl.Options.Difficulty = *n;
       }
       if (arg == "--phase") {
@@ -170,7 +178,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, std::string defa
       return {cl.Options, "", "sobra el argumento " + arg};
     }
   }
-  if (cl.ScriptPath.empty()) cl.Error = "uso: zorvek-script [--seed N] [--difficulty 1|2|3|5] [--load] [--dir DIR] GUION";
+  if (cl.ScriptPath.empty())
+    cl.Error = "uso: zorvek-script [--seed N] [--difficulty 1|2|3|5] [--load] [--dir DIR] GUION";
   return cl;
 }
 

@@ -31,7 +31,8 @@ int16_t ModifiersFor(int lineNo, std::string_view mods) {
   std::size_t start = 0;
   while (start <= mods.size()) {
     std::size_t plus = mods.find('+', start);
-    std::string_view part = mods.substr(start, plus == std::string_view::npos ? plus : plus - start);
+    std::string_view part =
+        mods.substr(start, plus == std::string_view::npos ? plus : plus - start);
     if (part == "shift") {
       mask |= 1;
     } else if (part == "ctrl") {
@@ -169,15 +170,15 @@ std::optional<int16_t> KeyCodeFor(std::string_view name) {
     int16_t Code;
   };
   static constexpr std::array<Named, 10> kNamed = {{{"Left", 37},
-                                                     {"Up", 38},
-                                                     {"Right", 39},
-                                                     {"Down", 40},
-                                                     {"Enter", 13},
-                                                     {"Escape", 27},
-                                                     {"Backspace", 8},
-                                                     {"Space", 32},
-                                                     {"Tab", 9},
-                                                     {"Apps", 93}}};
+                                                    {"Up", 38},
+                                                    {"Right", 39},
+                                                    {"Down", 40},
+                                                    {"Enter", 13},
+                                                    {"Escape", 27},
+                                                    {"Backspace", 8},
+                                                    {"Space", 32},
+                                                    {"Tab", 9},
+                                                    {"Apps", 93}}};
   for (const auto& n : kNamed) {
     if (n.Name == name) return n.Code;
   }

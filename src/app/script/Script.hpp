@@ -46,7 +46,8 @@ struct EnterLine {
 
 struct DumpLine {};
 
-using Command = std::variant<KeyLine, TickLine, AnswerLine, PartyLine, ShopLine, EnterLine, DumpLine>;
+using Command =
+    std::variant<KeyLine, TickLine, AnswerLine, PartyLine, ShopLine, EnterLine, DumpLine>;
 
 struct ScriptLine {
   int LineNo = 0;

@@ -18,14 +18,15 @@ Json Array(const Slots<T, N>& slots, F each) {
 template <typename T, typename F>
 Json Array(const Table<T>& table, int from, F each) {
   Json out = Json::array();
-  for (int i = std::max(from, table.Lower()); i <= table.Upper(); ++i) out.push_back(each(table(i)));
+  for (int i = std::max(from, table.Lower()); i <= table.Upper(); ++i)
+    out.push_back(each(table(i)));
   return out;
 }
 
 Json DumpExit(const Exit& e) {
-  return Json{{"X", e.X},           {"Y", e.Y},           {"Kind", e.Kind.Trimmed()},
-              {"IsOpen", B(e.IsOpen)}, {"LockNo", e.LockNo}, {"Side", e.Side},
-              {"TargetRoom", e.TargetRoom}, {"Spare", e.Spare}};
+  return Json{
+      {"X", e.X},           {"Y", e.Y},       {"Kind", e.Kind.Trimmed()},   {"IsOpen", B(e.IsOpen)},
+      {"LockNo", e.LockNo}, {"Side", e.Side}, {"TargetRoom", e.TargetRoom}, {"Spare", e.Spare}};
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
+#include <unistd.h>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "app/script/Runner.hpp"
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "model/Game.hpp"
+
+namespace zorvek {
+
+// The numbered menu of what stands and lies on the cursor's cell, driven by Enter with
+// the digits typed since the menu opened.
+void HandleCellMenu(Game& game, const std::string& input);
+
+// Closes the cell menu (state 0, typed digits cleared); writes nothing.
+void ResetCellMenu(Game& game);
+
+// Hero `hero` (party position) takes the object in slot `slot` of the current room.
+// `withCue` plays the taking sound first (the menu does, Control+number does not).
+void TakeObject(Game& game, int hero, int slot, bool withCue);
+
+// Control + digit: the pickup hero takes the n-th object on the cursor's cell.
+void TakeByNumber(Game& game, int n);
+
+// C: the pickup hero takes everything that can be taken from the cursor's cell.
+void TakeAll(Game& game);
+
+}  // namespace zorvek

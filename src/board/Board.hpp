@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/Game.hpp"
+
+namespace zorvek {
+
+// The first exit slot (1 to 5) of the current room standing on (x, y), or 0. An
+// argument of -1 means the cursor's column or row. Empty slots sit at (0, 0).
+int ExitAt(const Game& game, int x, int y);
+
+// Whether some exit of Rooms(room) that is in use stands on wall `side`.
+bool WallHasExit(const Game& game, int room, int side);
+
+// The party enters Rooms(room); `side` is the side of the exit it left through, -1
+// for none; `quiet` keeps the data line's text.
+void EnterRoom(Game& game, int room, int side, bool quiet);
+
+// The movement part of the keyboard: every key no other command takes comes here.
+void StepCursor(Game& game, int16_t keyCode);
+
+// Writes the description of the cursor's cell to the data line.
+void DescribeCell(Game& game);
+
+// Tries to open the locked exit under the cursor with a key a hero carries.
+bool UnlockExit(Game& game);
+
+// The adjective of a lock number, or "" for a number no lock has.
+std::string LockNameOf(const Game& game, int lockNo);
+
+// Reports: what stands and lies on a cell (-1: the cursor's), and the room and party
+// reports of the S, E, T and V keys.
+std::string BeingsAt(const Game& game, int x, int y);
+std::string ObjectsAt(const Game& game, int x, int y);
+std::string ExitsReport(const Game& game);
+std::string BeingsReport(const Game& game);
+std::string ObjectsReport(const Game& game);
+std::string PartyReport(const Game& game);
+
+}  // namespace zorvek
