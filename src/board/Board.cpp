@@ -2,6 +2,7 @@
 
 #include "board/Locks.hpp"
 #include "generation/Generation.hpp"
+#include "generation/PhaseChange.hpp"
 #include "sound/Sound.hpp"
 #include "startup/Keyboard.hpp"
 
@@ -152,7 +153,9 @@ void EnterRoom(Game& game, int room, int side, bool quiet) {
   if (!quiet) game.SetText(TextArea::TBDatos, "");
   AppendData(game, Coordinates(game));
   if (game.CurrentRoom.Index == 0) {
-    // Room 0 ends the phase; the phase change arrives with the end of the game.
+    // The staircase ends the phase; the next one begins around the party, which stays
+    // where the phase change put it.
+    CompletePhase(game);
     return;
   }
   if (name != "Tienda") {
@@ -202,8 +205,10 @@ bool WalkThroughExit(Game& game, const Exit& e, int direction) {
     return false;
   }
   if (IsSet(e.IsOpen)) {
+    int16_t phase = game.Phase;
     EnterRoom(game, e.TargetRoom, direction, true);
-    return true;
+    // A phase change or the end of the game has already placed and described the party.
+    return game.Phase == phase && !game.WindowClosed();
   }
   if (!UnlockExit(game)) {
     std::string lock = e.LockNo >= 1 ? " con una cerradura " + LockNameOf(game, e.LockNo) : "";

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "app/script/Runner.hpp"
+#include "generation/PhaseChange.hpp"
+#include "startup/StartUp.hpp"
+#include "support/TestGame.hpp"
+
+namespace zorvek {
+namespace {
+
+using Json = nlohmann::json;
+
+std::vector<Json> Events(int phase, const std::string& script, int* code = nullptr) {
+  script::RunnerOptions o;
+  o.Seed = 21;
+  o.Phase = phase;
+  o.Dir = "/tmp";
+  std::ostringstream out;
+  std::ostringstream err;
+  int c = script::RunScript(o, script, out, err);
+  if (code) *code = c;
+  std::vector<Json> events;
+  std::istringstream lines(out.str());
+  for (std::string line; std::getline(lines, line);) events.push_back(Json::parse(line));
+  return events;
+}
+
+std::vector<std::string> Boxes(const std::vector<Json>& events) {
+  std::vector<std::string> texts;
+  for (const auto& e : events) {
+    if (e["e"] == "msgbox") texts.push_back(e["text"]);
+  }
+  return texts;
+}
+
+TEST(PhaseChange, FourChangesReachPhaseFiveWithEachPhasesMusic) {
+  auto events = Events(5, "dump\n");
+  auto boxes = Boxes(events);
+  ASSERT_GE(boxes.size(), 4u);
+  EXPECT_EQ(boxes[0], "¡¡Enhorabuena!! Has superado la 1ª fase.");
+  EXPECT_EQ(boxes[3], "¡¡Enhorabuena!! Has superado la 4ª fase.");
+  std::vector<std::string> music;
+  std::vector<int> volumes;
+  for (const auto& e : events) {
+    if (e["e"] != "sound" || e["bank"] != "music" || e["channel"] != 0) continue;
+    if (e["op"] == "load") music.push_back(e["file"]);
+    if (e["op"] == "prop" && e["kind"] == 3) volumes.push_back(e["value"]);
+  }
+  EXPECT_EQ(music, (std::vector<std::string>{"Sonidos/Caverna.mp3", "Sonidos/Caverna2.mp3",
+                                             "Sonidos/Bosque.mp3", "Sonidos/Cuartel.mp3",
+                                             "Sonidos/Vapores.mp3"}));
+  EXPECT_EQ(volumes, (std::vector<int>{90, 90, 80, 90, 70}));
+  Json state;
+  for (const auto& e : events) {
+    if (e["e"] == "state") state = e["state"];
+  }
+  EXPECT_EQ(state["Phase"], 5);
+  EXPECT_EQ(state["CurrentRoomIndex"], 1);
+  EXPECT_EQ(state["CursorX"], 5);
+  EXPECT_EQ(state["CursorY"], 5);
+  EXPECT_EQ(state["Rooms"][1]["Width"], 10);
+  EXPECT_EQ(state["Rooms"][1]["Name"], "Gran sala de columnas");
+  EXPECT_EQ(state["DungeonBeings"][0]["Name"], "");
+}
+
+TEST(PhaseChange, KeysInPacksAreLeftBehindButNotThoseInHand) {
+  testing::TestGame t(RunSettings{"/tmp", 3});
+  StartGameWindow(t.game);
+  t.game.Party(1) = t.game.DungeonBeings(1);
+  Item key;
+  key.Name = "Llave verde";
+  key.KeyNo = 2;
+  Item pearl;
+  pearl.Name = "Perla";
+  t.game.Party(1).Inventory(1) = key;
+  t.game.Party(1).Inventory(2) = pearl;
+  t.game.Party(1).LeftHand = key;
+  CompletePhase(t.game);
+  EXPECT_EQ(t.game.Phase, 2);
+  EXPECT_EQ(t.game.Party(1).Inventory(1).Name.Trimmed(), "Perla");
+  EXPECT_TRUE(t.game.Party(1).Inventory(2).Name.IsEmpty());
+  EXPECT_EQ(t.game.Party(1).LeftHand.KeyNo, 2);
+  EXPECT_EQ(t.game.Party(1).RightHand.Name.Trimmed(), "Espada bastarda");
+  EXPECT_EQ(t.game.CurrentRoom.Name.Trimmed(), "Gran sala de columnas");
+}
+
+TEST(PhaseChange, TheFifthStaircaseTellsTheClosingStoryAndClosesTheWindow) {
+  int code = -1;
+  auto events = Events(5, "enter 0\ndump\n", &code);
+  EXPECT_EQ(code, script::kExitDone);
+  auto boxes = Boxes(events);
+  ASSERT_GE(boxes.size(), 12u);
+  EXPECT_EQ(boxes[4], "¡¡Enhorabuena!! Has superado la 5ª fase.");
+  EXPECT_EQ(boxes[5], "Y aquí termina la gesta de estos  héroes.");
+  EXPECT_EQ(boxes[9], "Defender siempre el bien y la justicia de los ataques del mal.");
+  EXPECT_EQ(boxes[10], "FIN");
+  EXPECT_EQ(boxes[11], "Por Quendral");
+  EXPECT_EQ(events.back()["e"], "end");
+  EXPECT_EQ(events.back()["reason"], "closed");
+  for (const auto& e : events) EXPECT_NE(e["e"], "state");  // nothing runs after the end
+}
+
+TEST(PhaseChange, PartyLostSaysFarewellAndEndsTheProgram) {
+  testing::TestGame t(RunSettings{"/tmp", 3});
+  StartGameWindow(t.game);
+  PartyLost(t.game);
+  ASSERT_FALSE(t.ui.Boxes.empty());
+  EXPECT_EQ(t.ui.Boxes.back().Text,
+            "Y aquí termina la increíble gesta que llevó a 4 héroes sin par a intentar escapar "
+            "de las fauces del mal, y que lamentablemente no culminó con éxito.\r\nDescansen en "
+            "paz");
+  EXPECT_EQ(t.ui.Boxes.back().Title, "Zorvek");
+  EXPECT_TRUE(t.ui.Ended);
+  EXPECT_TRUE(t.game.ProgramEnded());
+}
+
+}  // namespace
+}  // namespace zorvek
