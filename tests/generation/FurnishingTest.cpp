@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "generation/Generation.hpp"
+#include "support/TestGame.hpp"
+
+namespace zorvek::testing {
+namespace {
+
+struct Furnishing : ::testing::Test {
+  Furnishing() {
+    t.game.Rooms.ReDim(0, 10);
+    for (int r = 1; r <= 10; ++r) {
+      t.game.Rooms(r).Index = static_cast<int16_t>(r);
+      t.game.Rooms(r).Width = 5;
+      t.game.Rooms(r).Height = 4;
+    }
+    t.game.Phase = 1;
+  }
+  const Item& objectOf(int r) { return t.game.Rooms(r).Items(1); }
+  // The room the party stands in, with its characteristic object.
+  void stand(const char* name, const char* object, bool decoration) {
+    Room& room = t.game.Rooms(7);
+    room.Name = name;
+    room.Items(1).Name = object;
+    room.Items(1).IsDecoration = ToFlag(decoration);
+    t.game.CurrentRoom = room;
+    t.game.CurrentRoomIndex = 7;
+  }
+  const Room& current() { return t.game.CurrentRoom; }
+  TestGame t;
+};
+
+TEST_F(Furnishing, aCorridorGetsNoObjectThoughACellIsDrawnForIt) {
+  t.game.Rooms(2).Items(1).Name = "Grava";
+  t.random.Play({0.1, 0.5, 0.5});
+  FurnishRoom(t.game, "Pasillo", 2);
+  EXPECT_TRUE(objectOf(2).Name.IsEmpty());
+  EXPECT_EQ(objectOf(2).X, 3);
+  EXPECT_EQ(objectOf(2).Y, 3);
+  EXPECT_EQ(t.random.Draws, 3);
+}
+
+TEST_F(Furnishing, eachKindGetsItsObjectWithItsFields) {
+  t.random.Play({0.99, 0.0, 0.0});
+  FurnishRoom(t.game, "Almacén", 2);
+  EXPECT_EQ(objectOf(2).Name.Trimmed(), "Rodela de madera");
+  EXPECT_EQ(objectOf(2).DefenceBonus, 1);
+  EXPECT_EQ(objectOf(2).Price, 5);
+  EXPECT_FALSE(IsSet(objectOf(2).IsDecoration));
+  EXPECT_EQ(objectOf(2).X, 1);
+
+  t.random.Play({0.3, 0.0});
+  FurnishRoom(t.game, "Zona de agrupamiento", 3);
+  EXPECT_EQ(objectOf(3).Name.Trimmed(), "cascotes");
+  EXPECT_TRUE(IsSet(objectOf(3).IsMasculine) && IsSet(objectOf(3).IsPlural));
+  EXPECT_TRUE(IsSet(objectOf(3).IsDecoration));
+
+  t.random.Play({0.0, 0.99, 0.0});
+  FurnishRoom(t.game, "Armería", 4);
+  EXPECT_EQ(objectOf(4).Name.Trimmed(), "Espada larga +2");
+  EXPECT_EQ(objectOf(4).AttackBonus, 2);
+  EXPECT_EQ(objectOf(4).MaxDamage, 8);
+  EXPECT_TRUE(IsSet(objectOf(4).IsMelee));
+}
+
+TEST_F(Furnishing, treasureAndBooksFollowThePhase) {
+  t.game.Phase = 3;
+  t.random.Play({0.0, 0.55, 0.0});
+  FurnishRoom(t.game, "Cámara oculta", 5);
+  EXPECT_EQ(objectOf(5).Name.Trimmed(), "Diamante");
+  EXPECT_EQ(objectOf(5).Price, 285);
+  t.game.Phase = 2;
+  t.random.Play({0.0, 0.0, 0.0});
+  FurnishRoom(t.game, "Biblioteca", 6);
+  EXPECT_EQ(objectOf(6).Name.Trimmed(), "Libro curación mágica");
+  EXPECT_EQ(objectOf(6).MaxHealing, 14);
+  EXPECT_EQ(objectOf(6).SpellLevel, 2);
+  EXPECT_EQ(objectOf(6).Price, 107);
+}
+
+TEST_F(Furnishing, theTempleSendsItsMonstersAwayButKeepsTheKeys) {
+  Room& room = t.game.Rooms(5);
+  room.Name = "Cocinas";
+  room.Items(3).Name = "Llave gris";
+  room.Items(3).KeyNo = 2;
+  room.Items(4).Name = "Perla";
+  t.game.DungeonBeings.ReDim(1, 20);
+  Being& carrier = t.game.DungeonBeings(20);
+  carrier.X = 4;
+  carrier.Y = 2;
+  carrier.Inventory(1).Name = "Llave roja";
+  carrier.Inventory(1).KeyNo = 5;
+  room.Beings(2) = 20;
+  t.random.Play({0.0});
+  PlaceTemple(t.game);
+  EXPECT_EQ(room.Name.Trimmed(), "Templo de curación");
+  EXPECT_EQ(room.Items(1).Name.Trimmed(), "Altar");
+  EXPECT_EQ(room.Items(1).X, 2);
+  EXPECT_EQ(room.Items(1).Y, 2);
+  for (int16_t b : room.Beings) EXPECT_EQ(b, 0);
+  EXPECT_EQ(room.Items(2).KeyNo, 2);
+  EXPECT_EQ(room.Items(3).KeyNo, 5);
+  EXPECT_EQ(room.Items(3).X, 4);
+  EXPECT_TRUE(room.Items(4).Name.IsEmpty());
+}
+
+TEST_F(Furnishing, phaseOneKeepsRoomNamesWithoutADraw) {
+  stand("Cuartel", "Uniformes", true);
+  RenameRoomForPhase(t.game);
+  EXPECT_EQ(current().Name.Trimmed(), "Cuartel");
+  EXPECT_EQ(t.random.Draws, 0);
+}
+
+TEST_F(Furnishing, aTrainingZoneOfPhaseFourBecomesBarracksThenAWeaponFactory) {
+  t.game.Phase = 4;
+  stand("Zona de entrenamiento", "Espada falsa", true);
+  RenameRoomForPhase(t.game);
+  EXPECT_EQ(current().Name.Trimmed(), "Cuartel");
+  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Espada falsa");
+  t.game.CurrentRoom = t.game.Rooms(7);  // entering again reads the stored room
+  RenameRoomForPhase(t.game);
+  EXPECT_EQ(current().Name.Trimmed(), "Fábrica de armas");
+  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Punta de flecha");
+  EXPECT_EQ(t.game.Rooms(7).Name.Trimmed(), "Fábrica de armas");
+}
+
+TEST_F(Furnishing, decorationsChangeWithTheNameButUsableObjectsStay) {
+  t.game.Phase = 3;
+  t.random.Play({0.0});
+  stand("Sala de trofeos", "Estandarte", true);
+  RenameRoomForPhase(t.game);
+  EXPECT_EQ(current().Name.Trimmed(), "Estanque subterráneo");
+  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Algas muertas");
+  EXPECT_TRUE(IsSet(current().Items(1).IsPlural));
+
+  stand("Almacén", "Rodela de madera", false);
+  RenameRoomForPhase(t.game);
+  EXPECT_EQ(current().Name.Trimmed(), "Almacén");
+  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Rodela de madera");
+
+  t.game.Phase = 5;
+  stand("Zona de entrenamiento", "Vendas", false);
+  RenameRoomForPhase(t.game);
+  EXPECT_EQ(current().Name.Trimmed(), "Nidos vacíos");
+  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Nido de dragón");
+}
+
+TEST_F(Furnishing, aLibraryBookTurnsIntoASpellOfTheDeeperPhase) {
+  t.game.Phase = 2;
+  stand("Biblioteca", "Libro curar heridas", false);
+  t.game.CurrentRoom.Items(1).MaxHealing = 14;
+  t.random.Play({0.25});
+  RenameRoomForPhase(t.game);
+  const Item& book = current().Items(1);
+  EXPECT_EQ(current().Name.Trimmed(), "Biblioteca");
+  EXPECT_EQ(book.Name.Trimmed(), "Libro Aire sólido");
+  EXPECT_EQ(book.MagicShield, 3);
+  EXPECT_EQ(book.AddedMagicDamage, 0);
+  EXPECT_EQ(book.SpellLevel, 6);
+  EXPECT_EQ(book.Price, 307);
+  EXPECT_EQ(book.MaxHealing, 14);
+}
+
+}  // namespace
+}  // namespace zorvek::testing
