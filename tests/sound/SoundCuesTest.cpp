@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "sound/RecordingSound.hpp"
+#include "sound/Sound.hpp"
+
+namespace zorvek {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A 15 x 10 room with the channels open and the log emptied.
+struct SoundCuesTest : ::testing::Test {
+  SoundCuesTest() {
+    game.CurrentRoom.Name = "Gran sala de columnas";
+    game.CurrentRoom.Width = 15;
+    game.CurrentRoom.Height = 10;
+    InitSounds(game);
+    t.sound.Take();
+  }
+  void PartyAt(int16_t x, int16_t y) {
+    game.CursorX = x;
+    game.CursorY = y;
+  }
+  void PutObject(int slot, const char* name, int16_t x, int16_t y) {
+    Item& item = game.CurrentRoom.Items(slot);
+    item.Name = name;
+    item.X = x;
+    item.Y = y;
+  }
+  void SetExit(int slot, int16_t x, int16_t y, int16_t target) {
+    Exit& e = game.CurrentRoom.Exits(slot);
+    e.X = x;
+    e.Y = y;
+    e.TargetRoom = target;
+  }
+
+  long PlayCount() const {
+    return std::count_if(t.sound.Log.begin(), t.sound.Log.end(),
+                         [](const std::string& line) { return line.ends_with(" play loop"); });
+  }
+
+  testing::SoundGame t;
+  Game& game = t.game;
+};
+
+TEST_F(SoundCuesTest, StartUpLoadsTheChannelPlanInOrderAndStartsTheCaveMusic) {
+  testing::SoundGame fresh;
+  InitSounds(fresh.game);
+  Lines expected;
+  for (const char* line :
+       {"E0 load Sonidos/pasos.wav", "E1 load Sonidos/pasosM.wav", "E2 load Sonidos/llave.wav",
+        "E3 load Sonidos/Viento.wav", "E4 load Sonidos/Viento.wav", "E5 load Sonidos/Viento.wav",
+        "E6 load Sonidos/Viento.wav", "E12 load Sonidos/Recoger.wav",
+        "E13 load Sonidos/Escalera.wav", "E14 load Sonidos/Santuario.wav",
+        "E15 load Sonidos/SubirNivel.wav"}) {
+    expected.push_back(line);
+  }
+  for (int ch = 16; ch <= 25; ++ch)
+    expected.push_back("E" + std::to_string(ch) + " load Sonidos/Burbujas.wav");
+  Lines loads;
+  for (const auto& line : fresh.sound.Grep("E")) {
+    if (line.find("load Sonidos/") != std::string::npos) loads.push_back(line);
+  }
+  EXPECT_EQ(loads, expected);
+  EXPECT_EQ(fresh.sound.Grep("E25 init"), Lines{"E25 init 64"});
+  EXPECT_TRUE(fresh.sound.Grep("E26").empty());
+  EXPECT_EQ(fresh.sound.Grep("M"),
+            (Lines{"M0 init 64", "M1 init 64", "M2 init 64", "M3 init 64", "M4 init 64",
+                   "M5 init 64", "M0 load Sonidos/Caverna.mp3", "M0 play loop", "M0 prop 3 90"}));
+}
+
+TEST_F(SoundCuesTest, PanFollowsTheColumnRoundingHalvesToEvenAndVolumeTheRow) {
+  EXPECT_EQ(Pan(game, 8), 4);    // (8 - 7.5) x 9 = 4.5
+  EXPECT_EQ(Pan(game, 9), 14);   // 13.5
+  EXPECT_EQ(Pan(game, 7), -4);   // -4.5
+  EXPECT_EQ(Pan(game, 16), 76);  // the right wall
+  EXPECT_EQ(Volume(0), 100);
+  EXPECT_EQ(Volume(11), 78);
+}
+
+TEST_F(SoundCuesTest, PositionedCuesSoundFromTheirSource) {
+  PartyAt(8, 3);
+  PlayCue(game, "pasos", 1, 1, kFalse);  // the party's own place, whatever the source
+  PlayCue(game, "pasosm", 12, 7, kFalse);
+  PlayCue(game, "llave", 15, 9, kFalse);
+  PlayCue(game, "recoger", 0, 0, kFalse);
+  PlayCue(game, "escalera", 5, 5, kFalse);
+  PlayCue(game, "santuario", 5, 5, kFalse);
+  PlayCue(game, "subenivel", 5, 5, kFalse);
+  for (const char* other : {"Pasos", "puerta", "puerta0", "puerta5", "puerta12", "Espada", ""}) {
+    PlayCue(game, other, 1, 1, kFalse);
+  }
+  EXPECT_EQ(t.sound.Grep("E0 "), (Lines{"E0 play once", "E0 prop 1 4", "E0 prop 3 94"}));
+  EXPECT_EQ(t.sound.Grep("E1 "), (Lines{"E1 play once", "E1 prop 1 40", "E1 prop 3 86"}));
+  EXPECT_EQ(t.sound.Grep("E2 "), (Lines{"E2 play once", "E2 prop 1 -1", "E2 prop 3 94"}));
+  EXPECT_EQ(t.sound.Grep("E12"), (Lines{"E12 play once", "E12 prop 1 4", "E12 prop 3 94"}));
+  EXPECT_EQ(t.sound.Grep("E13"), (Lines{"E13 play once", "E13 prop 1 0", "E13 prop 3 100"}));
+  EXPECT_EQ(t.sound.Grep("E14"), (Lines{"E14 play loop", "E14 prop 1 0", "E14 prop 3 85"}));
+  EXPECT_EQ(t.sound.Grep("E15"), (Lines{"E15 play once", "E15 prop 1 0", "E15 prop 3 85"}));
+  for (int ch = 3; ch <= 11; ++ch)
+    EXPECT_TRUE(t.sound.Grep("E" + std::to_string(ch) + " ").empty());
+}
+
+TEST_F(SoundCuesTest, ExitWindIsHeardWithinThreeStepsAndNeverInShops) {
+  PartyAt(5, 5);
+  EXPECT_EQ(ExitWindVolume(game, 5, 5), 100);
+  EXPECT_EQ(ExitWindVolume(game, 7, 6), 85);    // two columns, one row
+  EXPECT_EQ(ExitWindVolume(game, 8, 5), -400);  // three columns
+  EXPECT_EQ(ExitWindVolume(game, 5, 2), -400);  // three rows
+  EXPECT_EQ(ExitWindVolume(game, 7, 7), -400);  // distance 4
+
+  PartyAt(14, 4);
+  PlayCue(game, "puerta3", 16, 5, kFalse);
+  PlayCue(game, "puerta1", 0, 9, kFalse);
+  EXPECT_EQ(t.sound.Take(), (Lines{"E5 stop", "E5 play loop", "E5 prop 1 76", "E5 prop 3 85",
+                                   "E3 stop", "E3 play loop", "E3 prop 1 -68", "E3 prop 3 -400"}));
+  game.CurrentRoom.Name = "Tienda";
+  PlayCue(game, "puerta2", 2, 11, kFalse);
+  EXPECT_EQ(t.sound.Take(), Lines{"E4 stop"});
+}
+
+TEST_F(SoundCuesTest, FootstepsReLevelTheWindOfExitsThatLeadSomewhere) {
+  SetExit(1, 0, 2, 2);
+  SetExit(2, 4, 11, 0);
+  SetExit(4, 3, 0, 5);
+  PartyAt(1, 1);
+  PlayCue(game, "pasos", 1, 1, kFalse);
+  EXPECT_EQ(t.sound.Grep("E3 "), Lines{"E3 prop 3 90"});
+  EXPECT_TRUE(t.sound.Grep("E4 ").empty());
+  EXPECT_TRUE(t.sound.Grep("E5 ").empty());
+  EXPECT_EQ(t.sound.Grep("E6 "), Lines{"E6 prop 3 85"});
+  EXPECT_EQ(t.sound.Grep("E16").size(), 2u);  // the beacons are levelled, not restarted
+  EXPECT_TRUE(t.sound.Grep("E16 play").empty());
+}
+
+TEST_F(SoundCuesTest, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
+  PartyAt(4, 4);
+  PutObject(1, "Monedas", 5, 5);   // diagonal neighbour
+  PutObject(2, "Yelmo", 5, 5);     // same cell: no second beacon
+  PutObject(3, "Antorcha", 4, 2);  // two rows away
+  PutObject(4, "Pocion", 6, 4);    // two columns away
+  PutObject(5, "Daga", 4, 4);      // the party's own cell
+  PutObject(11, "Escudo", 4, 4);   // slots past 10 have no beacon
+  RefreshBeacons(game, true);
+  EXPECT_EQ(t.sound.Grep("E16"),
+            (Lines{"E16 stop", "E16 play loop", "E16 prop 1 -22", "E16 prop 3 80"}));
+  EXPECT_EQ(t.sound.Grep("E17"), (Lines{"E17 stop", "E17 prop 1 -22", "E17 prop 3 80"}));
+  EXPECT_EQ(t.sound.Grep("E18"), (Lines{"E18 stop", "E18 play loop", "E18 prop 1 -32",
+                                        "E18 prop 3 86", "E18 prop 3 0"}));
+  EXPECT_EQ(t.sound.Grep("E19"), (Lines{"E19 stop", "E19 play loop", "E19 prop 1 -14",
+                                        "E19 prop 3 82", "E19 prop 3 0"}));
+  EXPECT_EQ(t.sound.Grep("E20").back(), "E20 prop 3 82");
+  EXPECT_EQ(t.sound.Grep("E25").front(), "E25 stop");
+  t.sound.Take();
+  RefreshBeacons(game, false);  // levels only
+  EXPECT_EQ(t.sound.Grep("E16"), (Lines{"E16 prop 1 -22", "E16 prop 3 80"}));
+  EXPECT_EQ(PlayCount(), 0);
+}
+
+TEST_F(SoundCuesTest, ShopsHaveNoBeaconsAndCellsOffTheGridStillGetOne) {
+  PutObject(1, "Monedas", 2, 2);
+  game.CurrentRoom.Name = "Tienda";
+  RefreshBeacons(game, true);
+  const Lines log = t.sound.Take();
+  EXPECT_EQ(log.size(), 10u);  // the ten stops
+  game.CurrentRoom.Name = "Almacén";
+  PutObject(2, "Yelmo", 0, 0);
+  PutObject(3, "Antorcha", 16, 20);
+  PutObject(4, "Pocion", -3, 7);
+  RefreshBeacons(game, true);
+  EXPECT_EQ(PlayCount(), 4);
+}
+
+}  // namespace
+}  // namespace zorvek
