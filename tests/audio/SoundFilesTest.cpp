@@ -1,0 +1,185 @@
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "audio/SdlSound.hpp"
+#include "sound/RecordingSound.hpp"
+#include "sound/Sound.hpp"
+
+namespace zorvek::audio {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSoundDir = std::string(ZORVEK_SOUND_DIR) + "/";
+constexpr double kRate = 44100.0;
+
+// One channel of a decoded file, as fractions of full scale.
+struct Decoded {
+  std::vector<float> Left;
+  double Seconds() const { return static_cast<double>(Left.size()) / kRate; }
+  float Peak() const {
+    float peak = 0;
+    for (float s : Left) peak = std::max(peak, std::abs(s));
+    return peak;
+  }
+  double Rms() const {
+    double sum = 0;
+    for (float s : Left) sum += static_cast<double>(s) * s;
+    return Left.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(Left.size()));
+  }
+  // Mean level of `seconds` at the start or at the end.
+  double EdgeLevel(double seconds, bool atEnd) const {
+    const std::size_t n = std::min(Left.size(), static_cast<std::size_t>(seconds * kRate));
+    double sum = 0;
+    for (std::size_t i = 0; i < n; ++i) sum += std::abs(Left[atEnd ? Left.size() - 1 - i : i]);
+    return n == 0 ? 0.0 : sum / static_cast<double>(n);
+  }
+  // The step from the last sample back to the first, against the sound's own steps: a
+  // loop that clicks jumps further there than the sound ever does between two samples.
+  double SeamStepOverLoudStep() const {
+    std::vector<float> steps;
+    for (std::size_t i = 1; i < Left.size(); ++i) steps.push_back(std::abs(Left[i] - Left[i - 1]));
+    std::sort(steps.begin(), steps.end());
+    const float loud = steps[steps.size() * 99 / 100];
+    return std::abs(Left.front() - Left.back()) / std::max(loud, 1e-6f);
+  }
+};
+
+// Opens the mixer on SDL's silent driver so that files can be decoded as the game does.
+struct SoundFilesTest : ::testing::Test {
+  static void SetUpTestSuite() {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    Mix_Init(MIX_INIT_MP3);
+    ASSERT_EQ(Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 512, nullptr, 0), 0) << Mix_GetError();
+  }
+  static void TearDownTestSuite() {
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    unsetenv("SDL_AUDIODRIVER");
+  }
+
+  static Decoded Decode(const std::string& name) {
+    Decoded d;
+    std::unique_ptr<Mix_Chunk, void (*)(Mix_Chunk*)> chunk(Mix_LoadWAV((kSoundDir + name).c_str()),
+                                                           Mix_FreeChunk);
+    if (!chunk) {
+      ADD_FAILURE() << name << " does not decode: " << Mix_GetError();
+      return d;
+    }
+    const auto* samples = reinterpret_cast<const Sint16*>(chunk->abuf);
+    const std::size_t frames = chunk->alen / (2 * sizeof(Sint16));
+    for (std::size_t i = 0; i < frames; ++i) d.Left.push_back(samples[2 * i] / 32768.0f);
+    return d;
+  }
+};
+
+const std::vector<std::string> kEffects{
+    "pasos.wav",    "pasosM.wav",    "llave.wav",      "Viento.wav",   "Recoger.wav",
+    "Escalera.wav", "Santuario.wav", "SubirNivel.wav", "Burbujas.wav", "Espada.wav",
+    "Espada1.wav",  "Hacha.wav",     "Hacha1.wav",     "Arco.wav",     "Arco1.wav",
+    "Ratas.wav",    "HFuego.wav",    "HAgua.wav",      "Aliento.wav",  "Aliento1.wav",
+    "HAire.wav",    "HTierra.wav",   "Golpe.wav",      "Golpe1.wav",   "Grito.wav"};
+const std::vector<std::string> kLoops{"Viento.wav", "Burbujas.wav", "Santuario.wav"};
+const std::vector<std::string> kLoopedTunes{"Caverna.mp3", "Caverna2.mp3", "Bosque.mp3",
+                                            "Cuartel.mp3", "Vapores.mp3",  "Song_of_the_seas.mp3"};
+
+TEST_F(SoundFilesTest, EveryFileTheChannelPlanAndCombatAskForIsAmongTheMadeOnes) {
+  testing::TestGame t;
+  testing::RecordingSound sound;
+  Game game(Ports{t.ui, t.random, t.clock, sound}, RunSettings{"/juego", std::nullopt});
+  game.SoundDir = "/juego/Sonidos/";
+  InitSounds(game);
+  std::set<std::string> asked;
+  for (const std::string& line : sound.Log) {
+    const auto at = line.find("load Sonidos/");
+    if (at != std::string::npos) asked.insert(line.substr(at + 13));
+  }
+  for (const char* weapon : {"Cuchillo", "Cimitarra", "Espada", "Machete", "Hacha", "Ballesta",
+                             "Arco", "dientes", "Bola de fuego", "Chorro de agua", "Aliento",
+                             "Tornado de aire", "Muro de tierra", "Garras"}) {
+    for (int16_t result : {kCombatMiss, kCombatDamage, kCombatKill}) {
+      asked.insert(CombatSoundFile(weapon, result));
+    }
+  }
+  asked.insert("Grito.wav");
+  const std::set<std::string> made(kEffects.begin(), kEffects.end());
+  for (const std::string& file : asked) {
+    if (file.ends_with(".mp3")) continue;
+    EXPECT_TRUE(made.count(file)) << file;
+  }
+  EXPECT_GE(asked.size(), 20u);
+}
+
+TEST_F(SoundFilesTest, EveryEffectExistsDecodesAndPeaksNearMinusOneDecibel) {
+  for (const std::string& name : kEffects) {
+    ASSERT_TRUE(fs::exists(kSoundDir + name)) << name;
+    const Decoded d = Decode(name);
+    EXPECT_GE(d.Seconds(), 0.1) << name;
+    EXPECT_LE(d.Seconds(), 8.0) << name;
+    // Swings peak at -3 dBFS and their hits at -1: always between -4 and -0.5 dBFS.
+    EXPECT_GE(d.Peak(), 0.63f) << name;
+    EXPECT_LE(d.Peak(), 0.95f) << name;
+    EXPECT_GT(d.Rms(), 0.03) << name;
+  }
+}
+
+TEST_F(SoundFilesTest, TheDefaultSoundBesideTheBinariesDecodes) {
+  std::unique_ptr<Mix_Chunk, void (*)(Mix_Chunk*)> chunk(Mix_LoadWAV(ZORVEK_SAMPLE_FILE),
+                                                         Mix_FreeChunk);
+  ASSERT_TRUE(chunk) << Mix_GetError();
+  EXPECT_GT(chunk->alen, 4000u);
+}
+
+TEST_F(SoundFilesTest, LoopedEffectsRunOnIntoTheirOwnStartWithoutAClick) {
+  for (const std::string& name : kLoops) {
+    const Decoded d = Decode(name);
+    ASSERT_FALSE(d.Left.empty()) << name;
+    EXPECT_LE(d.SeamStepOverLoudStep(), 1.5) << name;
+    EXPECT_GE(d.Seconds(), 1.0) << name;
+  }
+}
+
+TEST_F(SoundFilesTest, EveryTuneDecodesLastsOverAMinuteAndIsQuieterThanTheEffects) {
+  for (const std::string& name : kLoopedTunes) {
+    std::unique_ptr<Mix_Music, void (*)(Mix_Music*)> music(Mix_LoadMUS((kSoundDir + name).c_str()),
+                                                           Mix_FreeMusic);
+    EXPECT_TRUE(music) << name << ": " << Mix_GetError();
+    const Decoded d = Decode(name);
+    EXPECT_GE(d.Seconds(), 60.0) << name;
+    EXPECT_LE(d.Seconds(), 180.0) << name;
+    EXPECT_LE(d.Peak(), 0.75f) << name;
+    EXPECT_GT(d.Rms(), 0.03) << name;
+  }
+}
+
+TEST_F(SoundFilesTest, TunesStartAndEndNearSilenceSoTheyLoopWithoutASeam) {
+  for (const std::string& name : kLoopedTunes) {
+    const Decoded d = Decode(name);
+    EXPECT_LT(d.EdgeLevel(0.03, false), 0.01) << name;
+    EXPECT_LT(d.EdgeLevel(0.03, true), 0.01) << name;
+    EXPECT_LT(std::abs(d.Left.back()), 0.01) << name;
+  }
+}
+
+TEST_F(SoundFilesTest, TheEndingTuneIsThereAndHeard) {
+  const Decoded d = Decode("Salida.mp3");
+  EXPECT_GE(d.Seconds(), 20.0);
+  EXPECT_GT(d.Rms(), 0.03);
+  EXPECT_LE(d.Peak(), 0.75f);
+}
+
+}  // namespace
+}  // namespace zorvek::audio
