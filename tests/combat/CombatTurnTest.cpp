@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "board/Board.hpp"
+#include "combat/Combat.hpp"
+#include "startup/Keyboard.hpp"
+#include "startup/StartUp.hpp"
+#include "support/TestGame.hpp"
+
+namespace zorvek {
+namespace {
+
+constexpr int kKobold = 1;
+constexpr int kArcher = 6;
+constexpr int kRedDragon = 17;
+constexpr const char* kPrompt = "\r\nA: atacar, H: Huir, G: grupo";
+
+// The thousand order draws of a turn (all 0: the order stays 1, 2, 3, 4), then `rest`.
+std::vector<double> Turn(std::initializer_list<double> rest) {
+  std::vector<double> draws(1000, 0.0);
+  draws.insert(draws.end(), rest);
+  return draws;
+}
+
+// Urso and Jan in front, Elkor and Sukir behind, alone with whatever monsters a test
+// puts in the 15 x 10 hall.
+struct Fight : ::testing::Test {
+  Fight() : t(RunSettings{"/tmp", 5}) {
+    StartGameWindow(g);
+    for (int p = 1; p <= 4; ++p) g.Party(p) = g.DungeonBeings(p);
+    g.AnyRecruited = true;
+    g.RecruitingOpen = false;
+    EnterRoom(g, 4, -1, false);
+    g.CurrentRoom.Beings = {};
+    g.CurrentRoom.Items = {};
+    g.Rooms(4) = g.CurrentRoom;
+    g.CursorX = 5;
+    g.CursorY = 5;
+    g.SetText(TextArea::TBDatos, "");
+  }
+  int16_t Add(int kind, int x, int y, int32_t life = 0) {
+    Being m = g.MonsterCatalogue(kind);
+    m.X = static_cast<int16_t>(x);
+    m.Y = static_cast<int16_t>(y);
+    if (life > 0) m.Life = life;
+    const auto index = static_cast<int16_t>(g.DungeonBeings.Append(m));
+    for (int16_t& entry : g.CurrentRoom.Beings) {
+      if (entry != 0) continue;
+      entry = index;
+      break;
+    }
+    g.Rooms(4).Beings = g.CurrentRoom.Beings;
+    return index;
+  }
+  void Press(int16_t code) { HandleKey(g, code, 0); }
+  std::vector<int16_t> FirstSlots(int n) {
+    std::vector<int16_t> s;
+    for (int i = 1; i <= n; ++i) s.push_back(g.CombatSlots(i));
+    return s;
+  }
+  const std::string& Data() { return g.Text(TextArea::TBDatos); }
+
+  testing::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(Fight, MeleeMonstersHoldTheFrontRowAndOthersTheRear) {
+  t.random.Play({0});  // every blow misses
+  const int16_t archer = Add(kArcher, 9, 9);
+  g.InCombat = true;
+  CombatTurn(g);
+  EXPECT_EQ(FirstSlots(2), (std::vector<int16_t>{archer, 0}));
+  // A lone archer stands in front, where it cannot shoot.
+  EXPECT_EQ(Data(),
+            "Urso, guerrero humano ha fallado en su ataque.\r\nJan, guerrero humano ha fallado en "
+            "su ataque.\r\nElkor, explorador humano ha fallado "
+            "su disparo.\r\nSukir, hechicero humano ha fallado al realizar su conjuro.\r\n" +
+                std::string(kPrompt));
+
+  const int16_t first = Add(kKobold, 9, 9);
+  CombatTurn(g);
+  EXPECT_EQ(FirstSlots(4), (std::vector<int16_t>{first, 0, archer, 0}));
+  const int16_t second = Add(kKobold, 9, 9);
+  CombatTurn(g);
+  EXPECT_EQ(FirstSlots(4), (std::vector<int16_t>{first, second, archer, 0}));
+
+  // A breathing dragon fights in both rows.
+  g.CurrentRoom.Beings = {};
+  const int16_t dragon = Add(kRedDragon, 9, 9, 5000);
+  const int16_t kobold = Add(kKobold, 9, 9);
+  CombatTurn(g);
+  EXPECT_EQ(FirstSlots(4), (std::vector<int16_t>{dragon, kobold, dragon, 0}));
+  // Twenty of them need forty slots: the twenty there are fill up and no more.
+  g.CurrentRoom.Beings = {};
+  for (int i = 0; i < 20; ++i) Add(kRedDragon, 9, 9, 5000);
+  CombatTurn(g);
+  EXPECT_EQ(g.CombatSlots(20), g.CurrentRoom.Beings(20));
+}
+
+TEST_F(Fight, ATurnTellsEveryActionAndEndsWithThePrompt) {
+  Add(kKobold, 6, 6);
+  g.Party(2).RightHand = g.Party(3).RightHand;  // a bow is no use in front
+  g.Party(4).Magic = 0;
+  g.InCombat = true;
+  // Urso misses, Elkor aims and misses, the kobold picks Urso and hits for 3.
+  t.random.Play(Turn({0, 0, 0, 0, 0.99, 0}));
+  CombatTurn(g);
+  EXPECT_EQ(Data(),
+            "Urso, guerrero humano ha fallado en su ataque.\r\nJan, guerrero humano no puede "
+            "atacar con su arma actual.\r\n"
+            "Elkor, explorador humano ha fallado su disparo.\r\nSukir, hechicero humano no tiene "
+            "suficientes puntos de magia para "
+            "lanzar el conjuro que ha elegido.\r\n\r\nKobold impacta con su Cuchillo en Urso, "
+            "guerrero humano y "
+            "le quita 3 puntos de vida, dejándole con 25." +
+                std::string(kPrompt));
+  EXPECT_TRUE(g.TimerEnabled(TimerId::TMRSonidos));
+  EXPECT_EQ(g.Sound.QueueCursor, 0);
+  EXPECT_EQ(g.Sound.Queue(3).Name, "Cuchillo");
+  EXPECT_EQ(g.Sound.Queue(3).Result, 1);
+}
+
+TEST_F(Fight, AKillDropsBelongingsAndTheNextTurnEndsTheCombat) {
+  const int16_t kobold = Add(kKobold, 6, 6, 5);
+  g.Party(1).Experience = 46;  // ready for level 2
+  // Urso hits for 5; the kobold leaves a ration and four coins.
+  t.random.Play(Turn({0.99, 0, 0, 0, 0.99, 0.1, 0.9}));
+  g.InCombat = true;
+  Press(keys::kLetterA);
+  EXPECT_EQ(Data(),
+            "Urso, guerrero humano impacta con su Espada bastarda en Kobold y le quita 5 puntos de "
+            "vida.\r\n"
+            "Kobold Ha muerto.\r\n" +
+                std::string(kPrompt));
+  EXPECT_EQ(g.CurrentRoom.Beings(1), 0);
+  EXPECT_EQ(g.Rooms(4).Beings(1), 0);
+  EXPECT_EQ(g.Party(1).Experience, CLng(46 + 5 + g.DungeonBeings(kobold).MaxLife / 2.0));
+  EXPECT_EQ(g.CurrentRoom.Items(1).Name.Trimmed(), "Cuchillo");
+  EXPECT_EQ(g.CurrentRoom.Items(3).Name.Trimmed(), "Monedas");
+  EXPECT_EQ(g.CurrentRoom.Items(3).Quantity, 4);
+  EXPECT_TRUE(g.InCombat);
+
+  t.ui.TypedAnswers = {"1", "1", "1"};
+  Press(keys::kLetterA);
+  EXPECT_FALSE(g.InCombat);
+  EXPECT_TRUE(g.TimerEnabled(TimerId::TMRRecuperacion));
+  EXPECT_EQ(g.Text(TextArea::TBGeneral), "Gran sala de columnas 15 x 10");
+  EXPECT_EQ(g.Rooms(4), g.CurrentRoom);
+  EXPECT_EQ(g.Party(1).Level, 2);
+  EXPECT_EQ(t.ui.Inputs.size(), 3u);
+}
+
+TEST_F(Fight, FallenFrontHeroesMakeRoomForTheRear) {
+  Add(kKobold, 6, 6);
+  g.Party(1).Life = 0;
+  g.Party(2).Life = g.Party(4).Life = 0;
+  t.random.Play({0});
+  g.InCombat = true;
+  CombatTurn(g);
+  EXPECT_EQ(g.Party(1).Name.Trimmed(), "Elkor, explorador humano");
+  EXPECT_EQ(g.Party(3).Name.Trimmed(), "Urso, guerrero humano");
+  EXPECT_EQ(g.Party(2).Name.Trimmed(), "Jan, guerrero humano");
+}
+
+TEST_F(Fight, TargetDrawsEndWhenNothingCanBeHit) {
+  // Two monsters with empty hands fill no slot: the heroes lose their actions.
+  Add(kKobold, 6, 6);
+  Add(kKobold, 6, 6);
+  for (int16_t entry : g.CurrentRoom.Beings) {
+    if (entry != 0) g.DungeonBeings(entry).RightHand = {};
+  }
+  t.random.Play({0});
+  g.InCombat = true;
+  const int before = t.random.Draws;
+  // The very same words as the data line holds are told with a blank in front.
+  g.SetText(TextArea::TBDatos, kPrompt);
+  CombatTurn(g);
+  EXPECT_EQ(t.random.Draws - before, 1000);
+  EXPECT_EQ(Data(), std::string(kPrompt) + " " + kPrompt);
+
+  // A rear archer redraws until it finds a living hero.
+  g.CurrentRoom.Beings = {};
+  Add(kKobold, 6, 6);
+  Add(kArcher, 6, 6);
+  g.Party(1).Life = g.Party(2).Life = g.Party(3).Life = 0;
+  g.Party(4).Magic = 0;
+  const int32_t life = g.Party(4).Life;
+  t.random.Play(Turn({0.0, 0.3, 0.8, 0.99, 0}));
+  CombatTurn(g);
+  EXPECT_LT(g.Party(4).Life, life);
+}
+
+TEST_F(Fight, APartyWithNobodyStandingIsLostAndNothingMoreHappens) {
+  Add(kKobold, 6, 6);
+  g.Party(2).Life = g.Party(3).Life = g.Party(4).Life = 0;
+  g.Party(1).Life = 1;
+  t.random.Play(Turn({0, 0.99, 0}));
+  g.InCombat = true;
+  CombatTurn(g);
+  ASSERT_TRUE(t.ui.Ended);
+  EXPECT_EQ(t.ui.Boxes.back().Text.rfind("Y aquí termina la increíble gesta", 0), 0u);
+  EXPECT_EQ(Data(), "");
+  EXPECT_EQ(g.Party(1).Name.Trimmed(), "Urso, guerrero humano");  // no close-up after the end
+
+  // The last hero falling to its own spell loses the party too, before any monster acts.
+  testing::TestGame other(RunSettings{"/tmp", 5});
+  StartGameWindow(other.game);
+  other.game.Party(4) = other.game.DungeonBeings(4);
+  other.game.Party(4).Life = 1;
+  other.game.CurrentRoom.Beings = {};
+  other.game.CurrentRoom.Beings(1) =
+      static_cast<int16_t>(other.game.DungeonBeings.Append(other.game.MonsterCatalogue(kKobold)));
+  other.random.Play(Turn({0, 0, 0.9, 0.9}));
+  CombatTurn(other.game);
+  EXPECT_TRUE(other.ui.Ended);
+  EXPECT_TRUE(other.game.WindowClosed());
+}
+
+TEST_F(Fight, FlightSucceedsOnHalfTheDrawsAndCostsExperience) {
+  Add(kKobold, 6, 6);
+  g.InCombat = true;
+  t.random.Play({0.5});
+  Press(72);
+  EXPECT_FALSE(g.InCombat);
+  EXPECT_TRUE(g.TimerEnabled(TimerId::TMRRecuperacion));
+  EXPECT_EQ(g.CurrentRoomIndex, 2);
+  EXPECT_EQ(g.CursorX, 2);
+  EXPECT_EQ(g.CursorY, 6);
+  EXPECT_EQ(Data(), "Huyes del combate, perdiendo honor y experiencia al hacerlo.2, 6 ");
+  EXPECT_EQ(g.Party(1).Experience, -30);
+  EXPECT_EQ(g.Party(3).Experience, -20);
+
+  EnterRoom(g, 4, -1, false);
+  g.InCombat = true;
+  t.random.Play({0.49, 0.0});
+  Press(72);
+  EXPECT_TRUE(g.InCombat);
+  EXPECT_EQ(Data().rfind(
+                "No logras huír del combate\r\nUrso, guerrero humano ha fallado en su ataque.", 0),
+            0u);
+}
+
+TEST_F(Fight, OtherKeysInCombatOnlyGetThePrompt) {
+  g.InCombat = true;
+  int16_t code = keys::kLeft;
+  HandleKey(g, code, 0);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(Data(), "Pulse a para atacar, h para huir y g para grupo.");
+  Press(83);
+  EXPECT_EQ(Data(), "Pulse a para atacar, h para huir y g para grupo. ");
+  code = 115;  // F4 is passed on untouched
+  HandleKey(g, code, 0);
+  EXPECT_EQ(code, 115);
+  EXPECT_EQ(g.CursorX, 5);
+}
+
+TEST_F(Fight, PursuersCloseInAndTheFightStartsInsideTheTick) {
+  const int16_t near = Add(kKobold, 2, 4);
+  const int16_t far = Add(kKobold, 12, 5);
+  g.SetTimer(TimerId::TMRPersecu, true);
+  t.random.Play({0});
+  TimerTick(g, TimerId::TMRPersecu);
+  EXPECT_EQ(g.DungeonBeings(near).X, 3);
+  EXPECT_EQ(g.DungeonBeings(near).Y, 5);
+  EXPECT_FALSE(g.InCombat);
+  TimerTick(g, TimerId::TMRPersecu);
+  EXPECT_TRUE(g.InCombat);
+  EXPECT_FALSE(g.TimerEnabled(TimerId::TMRPersecu));
+  EXPECT_FALSE(g.TimerEnabled(TimerId::TMRRecuperacion));
+  EXPECT_EQ(g.Text(TextArea::TBGeneral), "Modo combate activado ");
+  EXPECT_EQ(Data().rfind("Urso, guerrero humano ha fallado en su ataque.", 0), 0u);
+  EXPECT_EQ(g.DungeonBeings(far).X, 10);  // the one behind still stepped
+}
+
+TEST_F(Fight, RecoveryGivesLifeToTheLivingAndMagicToAll) {
+  g.Party(1).Life = 0;
+  g.Party(1).Magic = 0;
+  g.Party(2).Life = 1;
+  g.Party(4).Level = 3;
+  g.Party(4).Magic = 10;
+  TimerTick(g, TimerId::TMRRecuperacion);
+  EXPECT_EQ(g.Party(1).Life, 0);
+  EXPECT_EQ(g.Party(1).Magic, 2);
+  EXPECT_EQ(g.Party(2).Life, 2);
+  EXPECT_EQ(g.Party(4).Magic, 12);
+}
+
+}  // namespace
+}  // namespace zorvek
