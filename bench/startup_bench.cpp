@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/Game.hpp"
+#include "platform/Dialog.hpp"
 #include "startup/StartUp.hpp"
 
 namespace {
@@ -19,7 +20,11 @@ class QuietUi final : public zorvek::Ui {
   }
   std::string InputBox(const std::string&, const std::string&) override { return ""; }
   void TimerSwitched(zorvek::TimerId, bool) override {}
-  void ShowDialog(zorvek::DialogId) override {}
+  void ShowDialog(zorvek::DialogModel& dialog) override {
+    dialog.Load();
+    dialog.Act(dialog.CloseControl(), std::nullopt);
+  }
+  void ControlChanged(zorvek::DialogId, const std::string&, const zorvek::ControlView&) override {}
   void CloseGameWindow() override {}
   void EndProgram() override {}
 };

@@ -3,6 +3,7 @@
 #include "board/Locks.hpp"
 #include "generation/Generation.hpp"
 #include "generation/PhaseChange.hpp"
+#include "shop/ShopDialog.hpp"
 #include "sound/Sound.hpp"
 #include "startup/Keyboard.hpp"
 
@@ -82,7 +83,8 @@ void VisitShop(Game& game, int room) {
   game.SetText(TextArea::TBDatos, "");
   game.SetText(TextArea::TBGeneral, "");
   for (int ch = 3; ch <= 6; ++ch) StopEffect(game, ch);
-  game.ui().ShowDialog(DialogId::DLGTienda);
+  ShopDialog shop(game);
+  game.ui().ShowDialog(shop);
   game.Rooms(room) = game.CurrentRoom;
   EnterRoom(game, door.TargetRoom, door.Side, false);
   for (int step = 0; step < 2; ++step) {

@@ -79,6 +79,15 @@ class Game {
   const Item EmptyItem{};
   SoundState Sound;  // the two banks of channels and the combat sound queue
 
+  // --- combat ---
+  // The monster (DungeonBeings index, 0 = none) in each combat slot 1 to 20; slots 1
+  // and 2 are the monsters' front row. Index 0 is never used.
+  Table<int16_t> CombatSlots{0, 20};
+  int16_t ShieldBonus = 0;         // defence every hero gains from air spells
+  int16_t DamageBonus = 0;         // damage every hero's blow gains from earth spells
+  Slots<int16_t, 4> ShieldShares;  // each party position's last air spell in ShieldBonus
+  Slots<int16_t, 4> DamageShares;  // each party position's last earth spell in DamageBonus
+
   // --- the dungeon builder's counters ---
   int16_t KeysPlaced = 0;
   int16_t LocksPlaced = 0;

@@ -17,6 +17,9 @@ enum class Buttons { Ok, YesNo };
 enum class DialogId { Dialog, DLGTienda };
 enum class Answer { Ok, Yes, No };
 
+class DialogModel;   // platform/Dialog.hpp
+struct ControlView;  // platform/Dialog.hpp
+
 // Everything the engine asks of the window toolkit. Modal calls return the answer.
 class Ui {
  public:
@@ -29,8 +32,12 @@ class Ui {
   virtual Answer MessageBox(const std::string& text, Buttons buttons, const std::string& title) = 0;
   // A modal input box; returns the typed text, "" when cancelled.
   virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
-  // Shows a modal window and returns when the player has closed it.
-  virtual void ShowDialog(DialogId dialog) = 0;
+  // Shows a modal window: calls its Load, forwards the player's control events to it
+  // and returns once it has closed.
+  virtual void ShowDialog(DialogModel& dialog) = 0;
+  // Something a control of an open window shows has changed.
+  virtual void ControlChanged(DialogId dialog, const std::string& control,
+                              const ControlView& view) = 0;
   // A timer was enabled or disabled.
   virtual void TimerSwitched(TimerId timer, bool enabled) = 0;
   // The game closes its own window (the final victory).

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "model/Game.hpp"
+#include "platform/Dialog.hpp"
 
 namespace zorvek::testing {
 
@@ -38,7 +40,18 @@ class RecordingUi final : public Ui {
     return a;
   }
   void TimerSwitched(TimerId timer, bool enabled) override { Timers.push_back({timer, enabled}); }
-  void ShowDialog(DialogId dialog) override { Dialogs.push_back(dialog); }
+  // The window opens (Load) and the player closes it at once, unless a test gives
+  // OnDialog something to do with it first.
+  void ShowDialog(DialogModel& dialog) override {
+    Dialogs.push_back(dialog.Id());
+    dialog.Load();
+    if (OnDialog) OnDialog(dialog);
+    if (!dialog.Closed()) dialog.Act(dialog.CloseControl(), std::nullopt);
+  }
+  void ControlChanged(DialogId dialog, const std::string& control,
+                      const ControlView& view) override {
+    Controls.push_back({dialog, control, view});
+  }
   void CloseGameWindow() override { Closed = true; }
   void EndProgram() override { Ended = true; }
 
@@ -47,6 +60,13 @@ class RecordingUi final : public Ui {
   std::vector<Box> Inputs;
   std::vector<std::pair<TimerId, bool>> Timers;
   std::vector<DialogId> Dialogs;
+  struct ControlEvent {
+    DialogId Dialog;
+    std::string Control;
+    ControlView View;
+  };
+  std::vector<ControlEvent> Controls;
+  std::function<void(DialogModel&)> OnDialog;
   std::deque<Answer> YesNoAnswers;
   std::deque<std::string> TypedAnswers;
   int Beeps = 0;

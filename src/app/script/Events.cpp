@@ -32,6 +32,16 @@ const char* TimerName(TimerId timer) {
   return "";
 }
 
+const char* DialogName(DialogId dialog) {
+  switch (dialog) {
+    case DialogId::Dialog:
+      return "Dialog";
+    case DialogId::DLGTienda:
+      return "DLGTienda";
+  }
+  return "";
+}
+
 void ScriptUi::TextChanged(TextArea area, const std::string& text) {
   events_.Write(Json{{"e", "text"}, {"area", AreaName(area)}, {"text", text}});
 }
@@ -74,11 +84,35 @@ std::string ScriptUi::InputBox(const std::string& prompt, const std::string& tit
   return typed;
 }
 
-void ScriptUi::ShowDialog(DialogId dialog) {
-  // The dialogs' own windows come later; until then the player leaves them at once.
-  const char* name = dialog == DialogId::Dialog ? "Dialog" : "DLGTienda";
+void ScriptUi::ShowDialog(DialogModel& dialog) {
+  const char* name = DialogName(dialog.Id());
   events_.Write(Json{{"e", "dialog"}, {"dialog", name}, {"op", "open"}});
+  dialog.Load();
+  auto& queue = dialog.Id() == DialogId::Dialog ? partyActions_ : shopActions_;
+  // What is left once the window closes waits for its next opening. An action on a
+  // disabled control is refused, as the window would refuse the click.
+  while (!dialog.Closed() && !queue.empty()) {
+    DialogAction action = std::move(queue.front());
+    queue.pop_front();
+    dialog.Act(action.Control, action.Arg);
+  }
+  if (!dialog.Closed()) dialog.Act(dialog.CloseControl(), std::nullopt);
   events_.Write(Json{{"e", "dialog"}, {"dialog", name}, {"op", "close"}});
+}
+
+void ScriptUi::ControlChanged(DialogId dialog, const std::string& control,
+                              const ControlView& view) {
+  Json event{{"e", "control"}, {"dialog", DialogName(dialog)}, {"control", control}};
+  if (view.Text) {
+    event["text"] = *view.Text;
+  } else if (view.Lines) {
+    event["lines"] = *view.Lines;
+  } else if (view.Enabled) {
+    event["enabled"] = *view.Enabled;
+  } else {
+    return;  // a selection alone: the transcript shows what controls show, not the focus
+  }
+  events_.Write(event);
 }
 
 void ScriptUi::TimerSwitched(TimerId timer, bool enabled) {

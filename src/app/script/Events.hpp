@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/script/Script.hpp"
+#include "platform/Dialog.hpp"
 #include "platform/SoundPlayer.hpp"
 #include "platform/Ui.hpp"
 
@@ -25,6 +27,7 @@ class EventWriter {
 
 const char* AreaName(TextArea area);
 const char* TimerName(TimerId timer);
+const char* DialogName(DialogId dialog);
 
 // The script asked the same kind of question too often with no answer left.
 class UnansweredQuestions : public std::runtime_error {
@@ -33,18 +36,23 @@ class UnansweredQuestions : public std::runtime_error {
 };
 
 // The window toolkit of the runner: every call becomes an event; questions take the
-// scripted answers in order.
+// scripted answers in order. A dialog, as it opens, runs the actions queued for it in
+// order, then is closed as the player closes it.
 class ScriptUi final : public Ui {
  public:
   explicit ScriptUi(EventWriter& events) : events_(events) {}
 
   void QueueAnswer(std::string text) { answers_.push_back(std::move(text)); }
+  void QueuePartyAction(DialogAction action) { partyActions_.push_back(std::move(action)); }
+  void QueueShopAction(DialogAction action) { shopActions_.push_back(std::move(action)); }
 
   void TextChanged(TextArea area, const std::string& text) override;
   void Beep() override;
   Answer MessageBox(const std::string& text, Buttons buttons, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title) override;
-  void ShowDialog(DialogId dialog) override;
+  void ShowDialog(DialogModel& dialog) override;
+  void ControlChanged(DialogId dialog, const std::string& control,
+                      const ControlView& view) override;
   void TimerSwitched(TimerId timer, bool enabled) override;
   void CloseGameWindow() override {}
   void EndProgram() override {}
@@ -58,6 +66,8 @@ class ScriptUi final : public Ui {
 
   EventWriter& events_;
   std::deque<std::string> answers_;
+  std::deque<DialogAction> partyActions_;
+  std::deque<DialogAction> shopActions_;
   int unansweredInARow_ = 0;
 };
 

@@ -75,8 +75,8 @@ class Session {
     if (fired) TimerTick(game_, tick.Timer);
   }
   void Do(const AnswerLine& answer) { ui_.QueueAnswer(answer.Text); }
-  void Do(const PartyLine& party) { partyActions_.push_back(party.Action); }
-  void Do(const ShopLine& shop) { shopActions_.push_back(shop.Action); }
+  void Do(const PartyLine& party) { ui_.QueuePartyAction(party.Action); }
+  void Do(const ShopLine& shop) { ui_.QueueShopAction(shop.Action); }
   void Do(const EnterLine& enter) {
     if (!game_.Rooms.Has(enter.Room)) {
       throw ScriptError("enter: la sala " + std::to_string(enter.Room) + " no existe");
@@ -95,8 +95,6 @@ class Session {
   MersenneRandom random_;
   SystemClock clock_;
   Game game_;
-  std::deque<DialogAction> partyActions_;
-  std::deque<DialogAction> shopActions_;
   int phase_;
 };
 
