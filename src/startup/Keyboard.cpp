@@ -2,8 +2,11 @@
 
 #include "actions/Actions.hpp"
 #include "board/Board.hpp"
+#include "combat/Combat.hpp"
 #include "generation/Generation.hpp"
+#include "party/PartyDialog.hpp"
 #include "sound/Sound.hpp"
+#include "startup/SaveLoad.hpp"
 
 namespace zorvek {
 
@@ -65,7 +68,8 @@ void OpenPartyDialog(Game& game) {
   game.SetTimer(TimerId::TMRRecuperacion, false);
   game.SetText(TextArea::TBDatos, "");
   game.SetText(TextArea::TBGeneral, "");
-  game.ui().ShowDialog(DialogId::Dialog);
+  PartyDialog dialog(game);
+  game.ui().ShowDialog(dialog);
   if (game.InCombat) game.SetText(TextArea::TBDatos, "A: atacar, H: Huir, G: grupo");
   RefreshBeacons(game, true);
   if (pursuit) game.SetTimer(TimerId::TMRPersecu, true);
@@ -74,7 +78,16 @@ void OpenPartyDialog(Game& game) {
 
 // In combat only the combat keys act; every other key gets the prompt.
 void CombatKey(Game& game, int16_t& keyCode) {
+  constexpr int16_t kKeyH = 72;
   if (keyCode == kF4) return;
+  if (keyCode == kKeyA) {
+    game.SetText(TextArea::TBDatos, "");
+    CombatTurn(game);
+    return;
+  }
+  // A failed flight gives the monsters their turn; a successful one is answered below.
+  if (keyCode == kKeyH && !AttemptFlight(game)) return;
+  if (game.WindowClosed()) return;
   keyCode = 0;
   const std::string& data = game.Text(TextArea::TBDatos);
   game.SetText(TextArea::TBDatos,
@@ -122,21 +135,14 @@ void AskToSave(Game& game) {
   Answer a = game.ui().MessageBox(
       "¿Realmente desea guardar la partida? (La grabación anterior se perderá)", Buttons::YesNo,
       "Guardar partida");
-  if (a == Answer::Yes) {
-    // Saving arrives with the save files; until then the player is told, not misled.
-    game.SetText(TextArea::TBDatos, "Todavía no se puede guardar la partida.");
-    game.ui().Beep();
-  }
+  if (a == Answer::Yes) GuardarPartida(game);
 }
 
 void AskToLoad(Game& game) {
   Answer a =
       game.ui().MessageBox("¿Desea cargar la partida almacenada? (La partida actual se descartará)",
                            Buttons::YesNo, "Cargar partida");
-  if (a == Answer::Yes) {
-    game.SetText(TextArea::TBDatos, "Todavía no se puede cargar la partida.");
-    game.ui().Beep();
-  }
+  if (a == Answer::Yes) CargarPartida(game);
 }
 
 // Exploration keys; returns false when the key goes on to the board.
@@ -221,8 +227,10 @@ void TimerTick(Game& game, TimerId timer) {
       SoundsTick(game);
       break;
     case TimerId::TMRPersecu:
+      PursuitTick(game);
+      break;
     case TimerId::TMRRecuperacion:
-      // Pursuit and recovery arrive with combat; until then their ticks change nothing.
+      RecoveryTick(game);
       break;
   }
 }

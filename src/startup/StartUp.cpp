@@ -5,6 +5,7 @@
 #include "board/Board.hpp"
 #include "generation/Generation.hpp"
 #include "sound/Sound.hpp"
+#include "startup/SaveLoad.hpp"
 
 namespace zorvek {
 
@@ -50,7 +51,7 @@ void StartGameWindow(Game& game) {
   game.CursorY = 1;
   InitSounds(game);
   EnterRoom(game, 1, -1, false);
-  // A resumed game is loaded over this one here, once saved games exist.
+  if (game.LoadOnStart) ResumeSavedGame(game);
   DescribeCell(game);
 }
 

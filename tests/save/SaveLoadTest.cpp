@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "../sound/RecordingSound.hpp"
+#include "model/Cp1252.hpp"
+#include "save/SaveSupport.hpp"
+#include "sound/Sound.hpp"
+#include "startup/Keyboard.hpp"
+#include "startup/SaveLoad.hpp"
+
+namespace zorvek::testing {
+namespace {
+
+constexpr std::size_t kBeing = 4168;
+constexpr std::size_t kRoom = 4196;
+constexpr std::size_t kItem = 174;
+
+uint16_t U16At(const std::string& bytes, std::size_t at) {
+  return static_cast<uint16_t>(static_cast<unsigned char>(bytes.at(at)) |
+                               (static_cast<unsigned char>(bytes.at(at + 1)) << 8));
+}
+
+uint32_t U32At(const std::string& bytes, std::size_t at) {
+  uint32_t v = 0;
+  for (std::size_t k = 4; k-- > 0;) v = (v << 8) | static_cast<unsigned char>(bytes.at(at + k));
+  return v;
+}
+
+std::string Padded(const std::string& cp1252) {
+  return cp1252 + std::string(100 - cp1252.size(), ' ');
+}
+
+class SaveThenLoad : public ::testing::TestWithParam<int> {};
+
+TEST_P(SaveThenLoad, RestoresIdenticalTablesWithTheSameBounds) {
+  const int phase = GetParam();
+  fs::path dir = FreshDir("roundtrip");
+  auto saved = NewGame(dir, 11 * phase, phase);
+  Game& g = saved->game;
+  g.CursorX = 2;
+  g.CursorY = 1;
+  g.AnyRecruited = true;
+  g.RecruitedCount = 3;
+  g.Party(1).Name = "  Añil, guerrero élfico";  // leading blanks are kept, as stored
+  g.Party(1).Inventory(20).Name = std::string(100, 'z');
+  g.Party(2).Name = std::string(50, '\xC3') + "";  // never valid UTF-8: becomes "?"
+  g.Party(3).Name = "Ñandú";
+  for (int k = 0; k < 100; ++k)
+    g.Party(3).Inventory(1).Name = g.Party(3).Inventory(1).Name.Raw() + "€";
+  g.Party(4).Coins = -123456789;
+  g.Party(4).Experience = 2147483647;
+  g.Difficulty = 5;
+  ASSERT_TRUE(GuardarPartida(g));
+  EXPECT_EQ(g.Text(TextArea::TBDatos), "Partida guardada");
+
+  auto loaded = NewGame(dir, 11 * phase + 1);
+  ASSERT_TRUE(CargarPartida(loaded->game));
+  EXPECT_EQ(loaded->game.Text(TextArea::TBDatos), "Partida cargada");
+
+  SavedState want = SavedStateOf(g);
+  want.Party(2).Name = std::string(50, '?');
+  ExpectSameSavedState(want, SavedStateOf(loaded->game));
+  EXPECT_EQ(loaded->game.Party(3).Inventory(1).Name.Raw().size(), 300u);  // 100 euro signs
+}
+
+INSTANTIATE_TEST_SUITE_P(Phases, SaveThenLoad, ::testing::Values(1, 3, 5));
+
+TEST(SaveFiles, HaveTheExactSizesOfTheirRecords) {
+  fs::path dir = FreshDir("sizes");
+  auto big = NewGame(dir, 5, 5);
+  ASSERT_TRUE(GuardarPartida(big->game));
+  const Game& g = big->game;
+  EXPECT_EQ(fs::file_size(dir / "B.dat"), 58352u);
+  EXPECT_EQ(fs::file_size(dir / "C.dat"),
+            kBeing * static_cast<std::size_t>(g.MonsterCatalogue.Upper()));
+  EXPECT_EQ(fs::file_size(dir / "D.dat"),
+            kBeing * static_cast<std::size_t>(g.DungeonBeings.Upper()));
+  EXPECT_EQ(fs::file_size(dir / "E.dat"), 4196u);
+  EXPECT_EQ(fs::file_size(dir / "F.dat"), kRoom * static_cast<std::size_t>(g.Rooms.Count()));
+  EXPECT_GE(g.MonsterCatalogue.Upper(), 19);
+
+  // A later save with fewer rooms leaves exactly its own rooms, and no temporary files.
+  auto small = NewGame(dir, 6, 1);
+  ASSERT_LT(small->game.Rooms.Count(), g.Rooms.Count());
+  ASSERT_TRUE(GuardarPartida(small->game));
+  EXPECT_EQ(fs::file_size(dir / "F.dat"),
+            kRoom * static_cast<std::size_t>(small->game.Rooms.Count()));
+  auto reader = NewGame(dir, 7, 5);
+  ASSERT_TRUE(CargarPartida(reader->game));
+  EXPECT_EQ(reader->game.Rooms.Upper(), small->game.Rooms.Upper());
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"A.dat", "B.dat", "C.dat", "D.dat", "E.dat", "F.dat"}));
+}
+
+TEST(SaveFiles, HoldEachFieldAtItsByteOffset) {
+  fs::path dir = FreshDir("offsets");
+  auto t = NewGame(dir, 3);
+  Game& g = t->game;
+  g.CursorX = 3;
+  g.CursorY = 5;
+  g.CurrentRoomIndex = 7;
+  g.AnyRecruited = true;
+  g.RecruitingOpen = false;
+  g.RecruitedCount = 4;
+  g.LockNames(16) = "pequeña";
+  Being& hero = g.Party(2);
+  hero.Name = "Peña, explorador élfico";
+  hero.IsHero = kTrue;
+  hero.Experience = 0x12345678;
+  hero.Inventory(3).Name = "Espada bastarda";
+  hero.Inventory(3).Price = -2;
+  g.Bosses(10).Coins = 1000;
+  Room& room = g.Rooms(2);
+  room.Exits(2).TargetRoom = 3;
+  room.Exits(2).IsOpen = kTrue;
+  room.Beings(20) = 12;
+  room.Items(1).Name = "Monedas";
+  room.Items(20).BarTargetExit = 4;
+  ASSERT_TRUE(GuardarPartida(g));
+
+  const std::string a = ReadBytes(dir / "A.dat");
+  EXPECT_EQ(a.substr(0, a.find('\n') + 1), "3,5,1,7,1,#TRUE#,#FALSE#,4\r\n");
+  std::size_t lines = 0;
+  for (char c : a) lines += c == '\n' ? 1 : 0;
+  EXPECT_EQ(lines, 21u);
+  EXPECT_NE(a.find("\r\npeque\xF1"
+                   "a\r\n"),
+            std::string::npos);
+
+  const std::string b = ReadBytes(dir / "B.dat");
+  const std::size_t second = kBeing;
+  EXPECT_EQ(b.substr(second + 6, 100), Padded("Pe\xF1"
+                                              "a, explorador \xE9lfico"));
+  EXPECT_EQ(U16At(b, second + 4166), 0xFFFFu);
+  EXPECT_EQ(U32At(b, second + 4158), 0x12345678u);
+  EXPECT_EQ(b.substr(second + 150 + 2 * kItem + 6, 100), Padded("Espada bastarda"));
+  EXPECT_EQ(U32At(b, second + 150 + 2 * kItem + 160), 0xFFFFFFFEu);
+  EXPECT_EQ(b.substr(second + 150 + 3 * kItem + 6, 100), std::string(100, ' '));  // empty slot
+  EXPECT_EQ(U32At(b, 13 * kBeing + 3978), 1000u);
+
+  const std::string f = ReadBytes(dir / "F.dat");
+  const std::size_t r2 = 2 * kRoom;
+  EXPECT_EQ(U16At(f, r2), 2u);  // Index
+  EXPECT_EQ(U16At(f, r2 + 106 + 114 + 110), 3u);
+  EXPECT_EQ(U16At(f, r2 + 106 + 114 + 104), 0xFFFFu);
+  EXPECT_EQ(U16At(f, r2 + 4156 + 38), 12u);
+  EXPECT_EQ(f.substr(r2 + 676 + 6, 100), Padded("Monedas"));
+  EXPECT_EQ(U16At(f, r2 + 676 + 19 * kItem + 172), 4u);
+
+  const std::string e = ReadBytes(dir / "E.dat");
+  EXPECT_EQ(e.substr(6, 100), Padded(Utf8ToCp1252(g.CurrentRoom.Name.Raw())));
+}
+
+TEST(SaveDirectory, IsTheProgramDirectoryWhileItCanBeWritten) {
+  fs::path dir = FreshDir("writable");
+  auto t = NewGame(dir, 1);
+  EXPECT_EQ(SaveDirectory(t->game), dir);
+  EXPECT_FALSE(fs::exists(dir / ".zorvek-prueba"));
+}
+
+TEST(SaveDirectory, FallsBackToTheUsersDataDirectory) {
+  fs::path root = FreshDir("fallback");
+  WriteBytes(root / "file", "x");
+  const fs::path blocked = root / "file" / "juego";  // a directory under a file: unwritable
+  const fs::path data = root / "data";
+  {
+    EnvGuard xdg("XDG_DATA_HOME", data.string());
+    auto t = NewGame(blocked, 2);
+    EXPECT_EQ(SaveDirectory(t->game), data / "zorvek");
+    ASSERT_TRUE(GuardarPartida(t->game));
+    EXPECT_EQ(fs::file_size(data / "zorvek" / "B.dat"), 58352u);
+    auto other = NewGame(blocked, 3);
+    ASSERT_TRUE(CargarPartida(other->game));
+    ExpectSameSavedState(SavedStateOf(t->game), SavedStateOf(other->game));
+  }
+  {
+    EnvGuard xdg("XDG_DATA_HOME", std::nullopt);
+    EnvGuard home("HOME", (root / "home").string());
+    auto t = NewGame(blocked, 2);
+    EXPECT_EQ(SaveDirectory(t->game), root / "home" / ".local" / "share" / "zorvek");
+    ASSERT_TRUE(GuardarPartida(t->game));
+    EXPECT_TRUE(fs::exists(root / "home" / ".local" / "share" / "zorvek" / "F.dat"));
+  }
+}
+
+TEST(FailedSave, KeepsThePreviousSaveAndSaysSo) {
+  fs::path dir = FreshDir("failed");
+  auto first = NewGame(dir, 4);
+  ASSERT_TRUE(GuardarPartida(first->game));
+  std::vector<std::string> before;
+  for (const char* name : {"A.dat", "B.dat", "C.dat", "D.dat", "E.dat", "F.dat"}) {
+    before.push_back(ReadBytes(dir / name));
+  }
+  // C.dat's temporary name is taken by a directory, so the new C.dat cannot be written.
+  fs::create_directories(dir / "C.dat.tmp");
+  WriteBytes(dir / "C.dat.tmp" / "keep", "x");
+
+  auto second = NewGame(dir, 5, 2);
+  const int beeps = second->ui.Beeps;
+  EXPECT_FALSE(GuardarPartida(second->game));
+  EXPECT_EQ(second->game.Text(TextArea::TBDatos),
+            "No se ha podido guardar la partida. La partida guardada anterior se conserva.");
+  EXPECT_EQ(second->ui.Beeps, beeps + 1);
+  std::size_t k = 0;
+  for (const char* name : {"A.dat", "B.dat", "C.dat", "D.dat", "E.dat", "F.dat"}) {
+    EXPECT_TRUE(ReadBytes(dir / name) == before.at(k++)) << name;
+  }
+  EXPECT_FALSE(fs::exists(dir / "A.dat.tmp"));
+  EXPECT_FALSE(fs::exists(dir / "B.dat.tmp"));
+
+  // With nowhere at all to write, the save fails the same way.
+  WriteBytes(dir / "file", "x");
+  EnvGuard xdg("XDG_DATA_HOME", (dir / "file" / "data").string());
+  auto homeless = NewGame(dir / "file" / "juego", 6);
+  EXPECT_FALSE(GuardarPartida(homeless->game));
+  EXPECT_EQ(homeless->game.Text(TextArea::TBDatos),
+            "No se ha podido guardar la partida. La partida guardada anterior se conserva.");
+}
+
+TEST(LockNames, AllTwentyAreSavedAndFifteenStillLoad) {
+  fs::path dir = FreshDir("locks");
+  auto t = NewGame(dir, 8);
+  for (int k = 1; k <= 20; ++k) t->game.LockNames(k) = "cerradura " + std::to_string(k) + " ñ";
+  ASSERT_TRUE(GuardarPartida(t->game));
+
+  auto all = NewGame(dir, 9);
+  ASSERT_TRUE(CargarPartida(all->game));
+  EXPECT_EQ(all->game.LockNames(20), "cerradura 20 ñ");
+
+  // An older file: line 1 and fifteen names.
+  std::string a = ReadBytes(dir / "A.dat");
+  std::size_t at = 0;
+  for (int line = 0; line < 16; ++line) at = a.find("\r\n", at) + 2;
+  WriteBytes(dir / "A.dat", a.substr(0, at));
+  auto older = NewGame(dir, 10);
+  older->game.LockNames(16) = "propio";
+  const std::string drawn20 = older->game.LockNames(20);
+  ASSERT_TRUE(CargarPartida(older->game));
+  EXPECT_EQ(older->game.LockNames(1), "cerradura 1 ñ");
+  EXPECT_EQ(older->game.LockNames(15), "cerradura 15 ñ");
+  EXPECT_EQ(older->game.LockNames(16), "propio");
+  EXPECT_EQ(older->game.LockNames(20), drawn20);
+
+  // Fourteen names are a damaged file.
+  at = 0;
+  for (int line = 0; line < 15; ++line) at = a.find("\r\n", at) + 2;
+  WriteBytes(dir / "A.dat", a.substr(0, at));
+  auto damaged = NewGame(dir, 10);
+  EXPECT_FALSE(CargarPartida(damaged->game));
+  EXPECT_EQ(damaged->game.Text(TextArea::TBDatos),
+            "No se ha podido cargar la partida: el archivo A.dat está dañado. La partida actual "
+            "continúa.");
+}
+
+TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndSaysSo) {
+  fs::path dir = FreshDir("nosave");
+  auto fresh = NewGame(dir, 12);
+  TestGame t(RunSettings{dir.string(), 12});
+  t.game.LoadOnStart = true;
+  StartGameWindow(t.game);
+  ASSERT_FALSE(t.ui.Boxes.empty());
+  EXPECT_EQ(t.ui.Boxes.back().Text,
+            "No se ha encontrado ninguna partida guardada. Se juega una partida nueva.");
+  EXPECT_EQ(t.ui.Boxes.back().Title, "Cargar partida");
+  EXPECT_TRUE(SavedStateOf(t.game) == SavedStateOf(fresh->game));
+  EXPECT_EQ(t.game.Text(TextArea::TBDatos), fresh->game.Text(TextArea::TBDatos));
+
+  // F8 with no save says the same in the data line, and the game goes on.
+  const WholeState before = WholeStateOf(t.game);
+  EXPECT_FALSE(CargarPartida(t.game));
+  EXPECT_EQ(t.game.Text(TextArea::TBDatos),
+            "No se ha encontrado ninguna partida guardada. La partida actual continúa.");
+  EXPECT_TRUE(WholeStateOf(t.game) == before);
+}
+
+TEST(StartMenuLoad, ResumesTheSavedGame) {
+  fs::path dir = FreshDir("resume");
+  auto saved = NewGame(dir, 13, 2);
+  saved->game.CursorX = 2;
+  ASSERT_TRUE(GuardarPartida(saved->game));
+  TestGame t(RunSettings{dir.string(), 14});
+  t.game.LoadOnStart = true;
+  StartGameWindow(t.game);
+  ExpectSameSavedState(SavedStateOf(saved->game), SavedStateOf(t.game));
+  // The last step of the start-up describes the cell under the cursor.
+  EXPECT_EQ(t.game.Text(TextArea::TBDatos).substr(t.game.Text(TextArea::TBDatos).size() - 4),
+            "2, 1");
+}
+
+TEST(Keyboard, F7AndF8SaveAndLoadOnYes) {
+  fs::path dir = FreshDir("keys");
+  auto t = NewGame(dir, 15);
+  int16_t key = 118;
+  t->ui.YesNoAnswers.push_back(Answer::No);
+  HandleKey(t->game, key, 0);
+  EXPECT_FALSE(fs::exists(dir / "A.dat"));
+  key = 118;
+  t->ui.YesNoAnswers.push_back(Answer::Yes);
+  HandleKey(t->game, key, 0);
+  EXPECT_EQ(t->game.Text(TextArea::TBDatos), "Partida guardada");
+  EXPECT_TRUE(fs::exists(dir / "F.dat"));
+
+  auto other = NewGame(dir, 16);
+  key = 119;
+  other->ui.YesNoAnswers.push_back(Answer::Yes);
+  HandleKey(other->game, key, 0);
+  EXPECT_EQ(other->game.Text(TextArea::TBDatos), "Partida cargada");
+  ExpectSameSavedState(SavedStateOf(t->game), SavedStateOf(other->game));
+}
+
+// A game in a real directory whose sound channels are recorded.
+struct RecordedGame {
+  explicit RecordedGame(const fs::path& dir, int seed)
+      : game(Ports{ui, random, clock, sound}, RunSettings{dir.string(), seed}) {}
+  RecordingUi ui;
+  ScriptedRandom random;
+  FixedClock clock;
+  RecordingSound sound;
+  Game game;
+};
+
+TEST(AfterLoading, TheRoomIsHeardAndToldAsItWasSaved) {
+  fs::path dir = FreshDir("sound");
+  auto saved = NewGame(dir, 17, 3);
+  Game& s = saved->game;
+  // Stand in a room with monsters, as far from its exits as the save allows.
+  int monsterRoom = 0;
+  for (int k = 1; k <= s.Rooms.Upper() && monsterRoom == 0; ++k) {
+    for (int16_t n : s.Rooms(k).Beings) {
+      if (n >= 20) monsterRoom = k;
+    }
+  }
+  ASSERT_NE(monsterRoom, 0);
+  s.CurrentRoom = s.Rooms(monsterRoom);
+  s.CurrentRoomIndex = static_cast<int16_t>(monsterRoom);
+  ASSERT_TRUE(GuardarPartida(s));
+
+  RecordedGame r(dir, 18);
+  StartGameWindow(r.game);
+  r.game.SetTimer(TimerId::TMRPersecu, false);
+  r.sound.Take();
+  ASSERT_TRUE(CargarPartida(r.game));
+  const Room& room = r.game.CurrentRoom;
+  EXPECT_EQ(
+      r.game.Text(TextArea::TBGeneral),
+      room.Name.Trimmed() + "  " + std::to_string(room.Width) + "X" + std::to_string(room.Height));
+  EXPECT_EQ(r.game.Text(TextArea::TBDatos), "Partida cargada");
+  EXPECT_TRUE(r.game.TimerEnabled(TimerId::TMRPersecu));
+  const std::vector<std::string> log = r.sound.Log;
+  auto music = std::find_if(log.begin(), log.end(),
+                            [](const std::string& line) { return line.rfind("M0 load ", 0) == 0; });
+  ASSERT_NE(music, log.end());
+  EXPECT_NE(music->find("Sonidos/Bosque.mp3"), std::string::npos) << *music;
+  ASSERT_GE(log.end() - music, 4);
+  EXPECT_EQ(*(music + 1), "M0 stop");
+  EXPECT_EQ(*(music + 2), "M0 play loop");
+  EXPECT_EQ(*(music + 3), "M0 prop 3 80");
+  EXPECT_NE(std::find(log.begin(), log.end(), "E1 play once"), log.end());  // pursuit steps
+  EXPECT_NE(std::find(log.begin(), log.end(), "E3 play loop"), log.end());  // the way back
+  EXPECT_NE(std::find(log.begin(), log.end(), "E14 stop"), log.end());      // no temple
+  EXPECT_EQ(std::find(log.begin(), log.end(), "E14 play loop"), log.end());
+}
+
+}  // namespace
+}  // namespace zorvek::testing
