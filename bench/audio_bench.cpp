@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "QuietPorts.hpp"
 #include "audio/SdlSound.hpp"
 #include "model/Game.hpp"
 #include "sound/Sound.hpp"
@@ -19,20 +20,8 @@
 
 namespace {
 
-class QuietUi final : public zorvek::Ui {
- public:
-  void TextChanged(zorvek::TextArea, const std::string&) override {}
-  void Beep() override {}
-  zorvek::Answer MessageBox(const std::string&, zorvek::Buttons, const std::string&) override {
-    return zorvek::Answer::Ok;
-  }
-  std::string InputBox(const std::string&, const std::string&) override { return ""; }
-  void TimerSwitched(zorvek::TimerId, bool) override {}
-  void ShowDialog(zorvek::DialogModel&) override {}
-  void ControlChanged(zorvek::DialogId, const std::string&, const zorvek::ControlView&) override {}
-  void CloseGameWindow() override {}
-  void EndProgram() override {}
-};
+using zorvek::bench::CountingSound;
+using zorvek::bench::QuietUi;
 
 void UseSilentDeviceUnlessOneIsNamed() {
   if (std::getenv("SDL_AUDIODRIVER") == nullptr) {

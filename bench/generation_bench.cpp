@@ -4,16 +4,16 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
+#include "../tests/support/TestGame.hpp"
 #include "board/Locks.hpp"
 #include "catalogue/Catalogues.hpp"
 #include "generation/Generation.hpp"
 #include "model/Game.hpp"
 #include "model/Seeding.hpp"
-#include "../tests/support/TestGame.hpp"
 
 namespace {
 
@@ -88,8 +88,9 @@ void GeneratePhase(benchmark::State& state) {
   state.counters["worst_us"] = worst;
   state.counters["regenerated_pct"] = rate;
   state.counters["relaxed"] = relaxed;
-  std::printf("phase %d: %zu seeds, median %.1f us, worst %.1f us, regenerated %.2f%%, relaxed %d\n",
-              phase, micros.size(), median, worst, rate, relaxed);
+  std::printf(
+      "phase %d: %zu seeds, median %.1f us, worst %.1f us, regenerated %.2f%%, relaxed %d\n", phase,
+      micros.size(), median, worst, rate, relaxed);
 }
 
 BENCHMARK(GeneratePhase)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kMillisecond);

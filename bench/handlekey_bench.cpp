@@ -5,48 +5,15 @@
 #include <memory>
 #include <string>
 
+#include "QuietPorts.hpp"
 #include "model/Game.hpp"
 #include "startup/Keyboard.hpp"
 #include "startup/StartUp.hpp"
 
 namespace {
 
-class QuietUi final : public zorvek::Ui {
- public:
-  void TextChanged(zorvek::TextArea, const std::string&) override {}
-  void Beep() override {}
-  zorvek::Answer MessageBox(const std::string&, zorvek::Buttons, const std::string&) override {
-    return zorvek::Answer::Ok;
-  }
-  std::string InputBox(const std::string&, const std::string&) override { return ""; }
-  void TimerSwitched(zorvek::TimerId, bool) override {}
-  void ShowDialog(zorvek::DialogModel&) override {}
-  void ControlChanged(zorvek::DialogId, const std::string&, const zorvek::ControlView&) override {}
-  void CloseGameWindow() override {}
-  void EndProgram() override {}
-};
-
-// Players that only count what they are asked, like a mixer taking commands.
-class CountingSound final : public zorvek::SoundSystem {
- public:
-  std::unique_ptr<zorvek::SoundPlayer> Create(zorvek::SoundBank, int) override {
-    return std::make_unique<Player>(calls);
-  }
-  int64_t calls = 0;
-
- private:
-  struct Player final : zorvek::SoundPlayer {
-    explicit Player(int64_t& c) : calls(c) {}
-    void Init(int32_t) override { ++calls; }
-    int32_t Load(const std::string&) override { return static_cast<int32_t>(++calls); }
-    int32_t Play(bool, bool) override { return static_cast<int32_t>(++calls); }
-    void Stop(bool) override { ++calls; }
-    void SetProperty(int, int32_t, bool) override { ++calls; }
-    void Unload(int32_t) override { ++calls; }
-    void Free() override { ++calls; }
-    int64_t& calls;
-  };
-};
+using zorvek::bench::CountingSound;
+using zorvek::bench::QuietUi;
 
 void BM_MovementKey(benchmark::State& state) {
   QuietUi ui;
@@ -75,7 +42,10 @@ void BM_MovementKey(benchmark::State& state) {
   state.counters["sound_calls_per_key"] =
       benchmark::Counter(static_cast<double>(sound.calls), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_MovementKey)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MovementKey)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

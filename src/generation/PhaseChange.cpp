@@ -1,5 +1,6 @@
 #include "generation/PhaseChange.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -12,11 +13,6 @@ namespace zorvek {
 namespace {
 
 constexpr int kMusicVolume = 3;
-
-struct PhaseMusic {
-  const char* File;
-  int32_t Volume;
-};
 
 // The music of phases 1 to 5.
 constexpr std::array<PhaseMusic, 5> kPhaseMusic = {{{"Caverna.mp3", 90},
@@ -40,7 +36,7 @@ constexpr std::array<const char*, 7> kClosingStory = {
     "Por Quendral"};
 
 void StartPhaseMusic(Game& game, int phase) {
-  const PhaseMusic& music = kPhaseMusic.at(static_cast<std::size_t>(phase - 1));
+  const PhaseMusic& music = MusicOfPhase(phase);
   // The old song is not stopped first: loading the new one replaces it.
   LoadMusic(game, 0, game.SoundDir + music.File);
   PlayMusic(game, 0, false, true);
@@ -48,6 +44,10 @@ void StartPhaseMusic(Game& game, int phase) {
 }
 
 }  // namespace
+
+const PhaseMusic& MusicOfPhase(int phase) {
+  return kPhaseMusic.at(static_cast<std::size_t>(std::clamp(phase, 1, 5) - 1));
+}
 
 void CompletePhase(Game& game) {
   PlayCue(game, "escalera", game.CursorX, game.CursorY, kFalse);

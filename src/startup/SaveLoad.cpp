@@ -6,6 +6,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "generation/PhaseChange.hpp"
 #include "sound/Sound.hpp"
 #include "startup/SaveFormat.hpp"
 
@@ -30,17 +31,6 @@ constexpr const char* kGameGoesOn = " La partida actual continúa.";
 constexpr const char* kNewGame = " Se juega una partida nueva.";
 constexpr const char* kTempleName = "Templo de curación";
 constexpr int kFirstMonster = 20;
-
-// The phase music: file and volume of phases 1 to 5.
-struct PhaseMusic {
-  const char* File;
-  int32_t Volume;
-};
-constexpr std::array<PhaseMusic, 5> kPhaseMusic = {{{"Caverna.mp3", 90},
-                                                    {"Caverna2.mp3", 90},
-                                                    {"Bosque.mp3", 80},
-                                                    {"Cuartel.mp3", 90},
-                                                    {"Vapores.mp3", 70}}};
 
 fs::path TempName(const fs::path& dir, std::size_t k) {
   return dir / (std::string(save_format::kFileNames.at(k)) + ".tmp");
@@ -227,7 +217,7 @@ void RebuildRoomSound(Game& game) {
     }
   }
 
-  const PhaseMusic& music = kPhaseMusic.at(static_cast<std::size_t>(game.Phase - 1));
+  const PhaseMusic& music = MusicOfPhase(game.Phase);
   LoadMusic(game, 0, game.SoundDir + music.File);
   StopMusic(game, 0, false);
   PlayMusic(game, 0, false, true);
