@@ -81,12 +81,12 @@ bubble() {
 
 # Bubbling water around an object lying next to the party (loop of 1.2 s).
 make_Burbujas() {
-  local files=() i=0 spec t f len
+  local files=() i=0 step t f len
   gen "$TMP/b_bed.wav" synth 1.4 brownnoise lowpass 500 gain -26
   files+=("$TMP/b_bed.wav")
-  for spec in 0.02:520:0.05 0.13:760:0.04 0.27:430:0.06 0.36:980:0.035 0.52:610:0.05 \
+  for step in 0.02:520:0.05 0.13:760:0.04 0.27:430:0.06 0.36:980:0.035 0.52:610:0.05 \
     0.61:840:0.04 0.78:500:0.06 0.90:1100:0.03 1.02:700:0.045 1.16:560:0.05 1.27:900:0.04; do
-    IFS=: read -r t f len <<<"$spec"
+    IFS=: read -r t f len <<<"$step"
     bubble "$TMP/b_$i.wav" "$f" "$len"
     at "$TMP/b_$i.wav" "$t" "$TMP/b_${i}d.wav"
     files+=("$TMP/b_${i}d.wav")
@@ -215,9 +215,9 @@ make_Arco() {
 
 # Rats: squeaks and the gnawing of small teeth.
 make_Ratas() {
-  local files=() i=0 spec t f
-  for spec in 0.0:3200 0.22:3700 0.5:3000; do
-    IFS=: read -r t f <<<"$spec"
+  local files=() i=0 step t f
+  for step in 0.0:3200 0.22:3700 0.5:3000; do
+    IFS=: read -r t f <<<"$step"
     gen "$TMP/rt_$i.wav" synth 0.09 sine "$f/$(awk -v f="$f" 'BEGIN{print f*1.35}')" tremolo 38 60 \
       fade h 0.01 0.09 0.05
     at "$TMP/rt_$i.wav" "$t" "$TMP/rt_${i}d.wav"
@@ -274,9 +274,9 @@ make_HAire() {
 # Earth: a deep rumble and stones knocking together.
 make_HTierra() {
   gen "$TMP/t_rum.wav" synth 1.2 brownnoise lowpass 160 lowpass 160 overdrive 15 fade h 0.25 1.2 0.6
-  local files=("$TMP/t_rum.wav") i=0 spec t f
-  for spec in 0.25:180 0.4:240 0.58:150 0.7:210; do
-    IFS=: read -r t f <<<"$spec"
+  local files=("$TMP/t_rum.wav") i=0 step t f
+  for step in 0.25:180 0.4:240 0.58:150 0.7:210; do
+    IFS=: read -r t f <<<"$step"
     impact "$TMP/t_s$i.wav" "$f" 0
     at "$TMP/t_s$i.wav" "$t" "$TMP/t_s${i}d.wav"
     files+=("$TMP/t_s${i}d.wav")

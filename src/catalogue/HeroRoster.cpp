@@ -111,37 +111,37 @@ constexpr std::array<Candidate, 12> kCandidates{{
      {"Pergamino rocas ígneas", Use::Spell, 5, false, true, 15}},
 }};
 
-Item MakeStartingItem(const StartingItem& spec) {
+Item MakeStartingItem(const StartingItem& row) {
   Item item;
-  item.Name = spec.Name;
-  item.MaxDamage = spec.MaxDamage;
-  item.IsMelee = ToFlag(spec.Kind == Use::Melee);
-  item.IsRanged = ToFlag(spec.Kind == Use::Ranged);
-  item.IsSpell = ToFlag(spec.Kind == Use::Spell);
-  item.IsTwoHanded = ToFlag(spec.TwoHanded);
-  item.IsMasculine = ToFlag(spec.Masculine);
+  item.Name = row.Name;
+  item.MaxDamage = row.MaxDamage;
+  item.IsMelee = ToFlag(row.Kind == Use::Melee);
+  item.IsRanged = ToFlag(row.Kind == Use::Ranged);
+  item.IsSpell = ToFlag(row.Kind == Use::Spell);
+  item.IsTwoHanded = ToFlag(row.TwoHanded);
+  item.IsMasculine = ToFlag(row.Masculine);
   // The sorcerers start with a first-level scroll.
-  item.SpellLevel = spec.Kind == Use::Spell ? 1 : 0;
-  item.Price = spec.Price;
+  item.SpellLevel = row.Kind == Use::Spell ? 1 : 0;
+  item.Price = row.Price;
   return item;
 }
 
-Being MakeCandidate(int16_t number, const Candidate& spec) {
+Being MakeCandidate(int16_t number, const Candidate& row) {
   Being hero;
-  hero.Name = spec.Name;
+  hero.Name = row.Name;
   hero.Id = number;
-  hero.X = spec.X;
-  hero.Y = spec.Y;
+  hero.X = row.X;
+  hero.Y = row.Y;
   hero.Level = 1;
   hero.Experience = 0;
-  hero.ExperienceFactor = spec.ExperienceFactor;
-  catalogue::ApplyCharacteristics(hero, spec.Stats);
-  hero.MaxLife = Add32(Mul32(4, spec.Stats.Constitution), 20);
+  hero.ExperienceFactor = row.ExperienceFactor;
+  catalogue::ApplyCharacteristics(hero, row.Stats);
+  hero.MaxLife = Add32(Mul32(4, row.Stats.Constitution), 20);
   hero.Life = hero.MaxLife;
   catalogue::FillMagic(hero);
   hero.Armour = 0;
   hero.IsHero = kTrue;
-  hero.RightHand = MakeStartingItem(spec.Item);
+  hero.RightHand = MakeStartingItem(row.Item);
   return hero;
 }
 
