@@ -41,6 +41,9 @@ std::string RandomScript(uint32_t seed, int lines) {
       out << "party " << kParty[pick(static_cast<int>(std::size(kParty)))] << "\n";
     } else if (kind < 19) {
       out << "shop " << kShop[pick(static_cast<int>(std::size(kShop)))] << "\n";
+    } else if (pick(3) == 0) {
+      // Now and then the party is dropped into another room, monsters and shops included.
+      out << "enter " << 1 + pick(40) << "\n";
     } else {
       out << (pick(4) == 0 ? "dump\n" : "key Space\n");
     }
@@ -48,11 +51,12 @@ std::string RandomScript(uint32_t seed, int lines) {
   return out.str();
 }
 
-TEST(RandomPlay, ManySeedsAndDifficultiesNeverBreakTheGame) {
+TEST(RandomPlay, ManySeedsPhasesAndDifficultiesNeverBreakTheGame) {
   for (uint32_t seed = 1; seed <= 24; ++seed) {
     RunnerOptions options;
     options.Seed = static_cast<int32_t>(seed * 7919);
     options.Difficulty = std::array<int, 4>{1, 2, 3, 5}[seed % 4];
+    options.Phase = static_cast<int>(seed % 5) + 1;
     options.Dir = "/tmp";
     std::ostringstream out;
     std::ostringstream err;
@@ -68,7 +72,9 @@ TEST(RandomPlay, ManySeedsAndDifficultiesNeverBreakTheGame) {
     std::string text = out.str();
     ASSERT_FALSE(text.empty());
     std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1);
-    if (code == kExitDone) EXPECT_EQ(nlohmann::json::parse(last)["e"], "end") << "seed " << seed;
+    if (code == kExitDone) {
+      EXPECT_EQ(nlohmann::json::parse(last)["e"], "end") << "seed " << seed;
+    }
   }
 }
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/SoundPlayer.hpp"
+#include "startup/StartUp.hpp"
+
+class QListWidget;
+class QPushButton;
+
+namespace zorvek::qt {
+
+class GameWindow;
+class Speaker;
+
+// What the start menu needs from the program.
+struct StartMenuSetup {
+  SoundSystem& Sound;
+  std::string ProgramDir = ".";
+  std::optional<int32_t> FixedSeed;
+  std::function<void()> Beep;  // the platform beep handed on to each game window
+  Speaker* Voice = nullptr;
+};
+
+// The start menu "Zorvek" (FormIni): the difficulty list and its "Empezar", the saved
+// game's "Empezar", "Salir", and the menu's own music while it is shown.
+class StartMenuWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit StartMenuWindow(StartMenuSetup setup, QWidget* parent = nullptr);
+  ~StartMenuWindow() override;
+
+  QListWidget* List1() const { return list1_; }
+  QPushButton* Command1() const { return command1_; }
+  QPushButton* Command2() const { return command2_; }
+  QPushButton* Command3() const { return command3_; }
+  const StartMenu& Menu() const { return menu_; }
+  // Whether the menu's music is playing.
+  bool MusicPlaying() const { return musicPlaying_; }
+
+  // The three buttons.
+  void NewGame();
+  void LoadGame();
+  void Quit();
+
+ signals:
+  // A game window has been built and is about to run modally.
+  void GameOpened(zorvek::qt::GameWindow* window);
+  // The party died: the program ends.
+  void ProgramEnded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void RunGame();
+  void StartMusic();
+  void StopMusic();
+  void ReleaseMusic();
+
+  StartMenuSetup setup_;
+  StartMenu menu_;
+  QListWidget* list1_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* command2_ = nullptr;
+  QPushButton* command3_ = nullptr;
+  std::unique_ptr<SoundPlayer> music_;
+  int32_t song_ = 0;
+  bool musicPlaying_ = false;
+};
+
+}  // namespace zorvek::qt

@@ -1,0 +1,553 @@
+// The desktop windows driven as a player drives them, on the offscreen platform.
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/qt/DialogWindow.hpp"
+#include "app/qt/GameWindow.hpp"
+#include "app/qt/KeyCodes.hpp"
+#include "app/qt/StartMenuWindow.hpp"
+#include "generation/PhaseChange.hpp"
+#include "platform/Dialog.hpp"
+#include "shop/ShopDialog.hpp"
+#include "startup/Keyboard.hpp"
+#include "startup/StartUp.hpp"
+
+using zorvek::Answer;
+using zorvek::Buttons;
+using zorvek::Game;
+using zorvek::TextArea;
+using zorvek::TimerId;
+using zorvek::qt::GameEnd;
+using zorvek::qt::GameWindow;
+using zorvek::qt::Shown;
+
+namespace {
+
+// Sound channels that only note what they are asked to do.
+struct SoundLog {
+  std::vector<std::string> Ops;
+  int Count(const std::string& prefix) const {
+    int n = 0;
+    for (const auto& op : Ops) n += op.rfind(prefix, 0) == 0 ? 1 : 0;
+    return n;
+  }
+};
+
+class LoggedPlayer final : public zorvek::SoundPlayer {
+ public:
+  LoggedPlayer(SoundLog& log, zorvek::SoundBank bank, int channel)
+      : log_(log),
+        name_((bank == zorvek::SoundBank::Music ? "music " : "effects ") +
+              std::to_string(channel)) {}
+  void Init(int32_t flags) override { Note("init", std::to_string(flags)); }
+  int32_t Load(const std::string& path) override {
+    Note("load", path);
+    return 1;
+  }
+  int32_t Play(bool loop, bool) override {
+    Note("play", loop ? "loop" : "once");
+    return 1;
+  }
+  void Stop(bool) override { Note("stop", ""); }
+  void SetProperty(int, int32_t, bool) override {}
+  void Unload(int32_t) override { Note("unload", ""); }
+  void Free() override { Note("free", ""); }
+
+ private:
+  void Note(const std::string& op, const std::string& what) {
+    log_.Ops.push_back(op + " " + name_ + (what.empty() ? "" : " " + what));
+  }
+  SoundLog& log_;
+  std::string name_;
+};
+
+class LoggedSound final : public zorvek::SoundSystem {
+ public:
+  std::unique_ptr<zorvek::SoundPlayer> Create(zorvek::SoundBank bank, int channel) override {
+    return std::make_unique<LoggedPlayer>(Log, bank, channel);
+  }
+  SoundLog Log;
+};
+
+// A window toolkit with no windows, for a twin game that takes the codes directly.
+class SilentUi final : public zorvek::Ui {
+ public:
+  void TextChanged(TextArea, const std::string&) override {}
+  void Beep() override {}
+  Answer MessageBox(const std::string&, Buttons b, const std::string&) override {
+    return b == Buttons::Ok ? Answer::Ok : Answer::No;
+  }
+  std::string InputBox(const std::string&, const std::string&) override { return ""; }
+  void ShowDialog(zorvek::DialogModel& d) override {
+    d.Load();
+    d.Act(d.CloseControl(), std::nullopt);
+  }
+  void ControlChanged(zorvek::DialogId, const std::string&, const zorvek::ControlView&) override {}
+  void TimerSwitched(TimerId, bool) override {}
+  void CloseGameWindow() override {}
+  void EndProgram() override {}
+};
+
+class FixedClock final : public zorvek::Clock {
+ public:
+  zorvek::TimeOfDay Now() override { return {12, 0, 0}; }
+};
+
+constexpr int32_t kSeed = 4242;
+
+// Runs `action` on the next modal window of kind T once it is open and shown.
+template <class T>
+void WhenModalOpens(std::function<void(T*)> action) {
+  auto* poll = new QTimer;
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, [poll, action] {
+    auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (window == nullptr || !window->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    action(window);
+  });
+  poll->start();
+}
+
+// Closes every message or input box that opens, as No or Cancel would, until stopped.
+class BoxCloser {
+ public:
+  BoxCloser() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || !modal->isVisible()) return;
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        ++closed;
+        QAbstractButton* no = box->button(QMessageBox::No);
+        (no != nullptr ? no : box->button(QMessageBox::Ok))->click();
+      } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        ++closed;
+        input->reject();
+      }
+    });
+    timer_.start();
+  }
+  int closed = 0;
+
+ private:
+  QTimer timer_;
+};
+
+}  // namespace
+
+class QtWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  LoggedSound sound_;
+  int beeps_ = 0;
+
+  std::unique_ptr<GameWindow> NewWindow(int32_t difficulty = 1) {
+    zorvek::qt::GameWindowSetup setup{sound_,
+                                      zorvek::RunSettings{dir_.path().toStdString(), kSeed},
+                                      difficulty,
+                                      false,
+                                      [this] { ++beeps_; },
+                                      nullptr};
+    auto window = std::make_unique<GameWindow>(std::move(setup));
+    window->show();
+    window->activateWindow();
+    return window;
+  }
+
+  static QString Area(const GameWindow& w, TextArea area) {
+    return w.TextWidget(area)->toPlainText();
+  }
+
+  static void Recruit(Game& game) {
+    game.Party(1) = game.DungeonBeings(1);
+    game.Party(2) = game.DungeonBeings(2);
+    game.AnyRecruited = true;
+  }
+
+ private slots:
+  void keysHaveTheGamesCodesAndModifierMask() {
+    using zorvek::qt::KeyCodeOf;
+    QCOMPARE(KeyCodeOf(Qt::Key_A, false), 65);
+    QCOMPARE(KeyCodeOf(Qt::Key_Z, false), 90);
+    QCOMPARE(KeyCodeOf(Qt::Key_0, false), 48);
+    QCOMPARE(KeyCodeOf(Qt::Key_9, false), 57);
+    QCOMPARE(KeyCodeOf(Qt::Key_5, true), 101);  // keypad digits are no menu digits
+    QCOMPARE(KeyCodeOf(Qt::Key_F1, false), 112);
+    QCOMPARE(KeyCodeOf(Qt::Key_F12, false), 123);
+    QCOMPARE(KeyCodeOf(Qt::Key_Left, false), 37);
+    QCOMPARE(KeyCodeOf(Qt::Key_Up, false), 38);
+    QCOMPARE(KeyCodeOf(Qt::Key_Right, false), 39);
+    QCOMPARE(KeyCodeOf(Qt::Key_Down, false), 40);
+    QCOMPARE(KeyCodeOf(Qt::Key_Left, true), 37);
+    QCOMPARE(KeyCodeOf(Qt::Key_Return, false), 13);
+    QCOMPARE(KeyCodeOf(Qt::Key_Enter, true), 13);
+    QCOMPARE(KeyCodeOf(Qt::Key_Escape, false), 27);
+    QCOMPARE(KeyCodeOf(Qt::Key_Backspace, false), 8);
+    QCOMPARE(KeyCodeOf(Qt::Key_Space, false), 32);
+    QCOMPARE(KeyCodeOf(Qt::Key_Control, false), 17);
+    QCOMPARE(KeyCodeOf(Qt::Key_Menu, false), 93);
+    QKeyEvent shifted(QEvent::KeyPress, Qt::Key_S, Qt::ShiftModifier | Qt::AltModifier);
+    auto key = zorvek::qt::TranslateKey(shifted);
+    QVERIFY(key.has_value());
+    QCOMPARE(key->Code, 83);
+    QCOMPARE(key->Shift, 5);
+    QKeyEvent control(QEvent::KeyPress, Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(zorvek::qt::TranslateKey(control)->Shift, 2);
+  }
+
+  void theStartMenuStartsAGameAtEachDifficulty() {
+    zorvek::qt::StartMenuWindow menu(
+        zorvek::qt::StartMenuSetup{sound_, dir_.path().toStdString(), kSeed, {}, nullptr});
+    menu.show();
+    QCOMPARE(menu.windowTitle(), QStringLiteral("Zorvek"));
+    QCOMPARE(menu.List1()->count(), 4);
+    QCOMPARE(menu.List1()->item(3)->text(), QStringLiteral("Imposible (x5)!"));
+    QCOMPARE(menu.List1()->currentRow(), 0);
+    QVERIFY(menu.MusicPlaying());
+    QVERIFY(sound_.Log.Count("load music 6 " + dir_.path().toStdString() +
+                             "/sonidos/Song_of_the_seas.mp3") == 1);
+    const int32_t expected[] = {1, 2, 3, 5};
+    for (int row = 0; row < 4; ++row) {
+      menu.List1()->setCurrentRow(row);
+      int32_t difficulty = 0;
+      bool musicDuringGame = true;
+      QString firstLine;
+      WhenModalOpens<GameWindow>([&](GameWindow* window) {
+        difficulty = window->game().Difficulty;
+        musicDuringGame = menu.MusicPlaying();
+        firstLine = Area(*window, TextArea::TBDatos);
+        window->close();
+      });
+      QTest::mouseClick(menu.Command1(), Qt::LeftButton);
+      QCOMPARE(difficulty, expected[row]);
+      QVERIFY(!musicDuringGame);
+      QVERIFY(!firstLine.isEmpty());
+      QVERIFY(firstLine != QStringLiteral("Cargando...\n"));
+      QVERIFY(menu.MusicPlaying());  // the menu's music is back
+    }
+    QCOMPARE(sound_.Log.Count("play music 6 loop"), 5);
+    menu.close();
+    QVERIFY(sound_.Log.Count("free music 6") >= 5);
+  }
+
+  void theWindowShowsTheStartUpTexts() {
+    QElapsedTimer clock;
+    clock.start();
+    auto window = NewWindow();
+    double startUpMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    qInfo("start-up to the first data line: %.1f ms", startUpMs);
+    QVERIFY(startUpMs < 500);
+    QCOMPARE(window->windowTitle(), QStringLiteral("ZORVEK"));
+    Game& game = window->game();
+    for (TextArea area : {TextArea::TBGeneral, TextArea::TBDatos, TextArea::TBOpciones}) {
+      QCOMPARE(Area(*window, area), Shown(game.Text(area)));
+      QVERIFY(window->TextWidget(area)->isReadOnly());
+    }
+    QVERIFY(!Area(*window, TextArea::TBDatos).isEmpty());
+    QVERIFY(!Area(*window, TextArea::TBGeneral).isEmpty());
+    QCOMPARE(window->TextWidget(TextArea::TBDatos)->accessibleName(), QStringLiteral("Datos"));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), window->TextWidget(TextArea::TBDatos));
+  }
+
+  void keysReachTheEngineWithTheirCodes() {
+    auto window = NewWindow();
+    // A twin game with the same seed takes the codes the window should send.
+    SilentUi ui;
+    zorvek::MersenneRandom random;
+    FixedClock clock;
+    LoggedSound sound;
+    Game twin(zorvek::Ports{ui, random, clock, sound},
+              zorvek::RunSettings{dir_.path().toStdString(), kSeed});
+    zorvek::StartGameWindow(twin);
+    BoxCloser closer;
+    struct Press {
+      Qt::Key Key;
+      Qt::KeyboardModifiers Mods;
+      int16_t Code;
+      int16_t Shift;
+    };
+    const Press presses[] = {
+        {Qt::Key_Right, Qt::NoModifier, 39, 0},  {Qt::Key_Up, Qt::NoModifier, 38, 0},
+        {Qt::Key_Down, Qt::NoModifier, 40, 0},   {Qt::Key_Left, Qt::NoModifier, 37, 0},
+        {Qt::Key_Right, Qt::NoModifier, 39, 0},  {Qt::Key_1, Qt::NoModifier, 49, 0},
+        {Qt::Key_2, Qt::NoModifier, 50, 0},      {Qt::Key_Backspace, Qt::NoModifier, 8, 0},
+        {Qt::Key_1, Qt::ControlModifier, 49, 2}, {Qt::Key_F1, Qt::NoModifier, 112, 0},
+        {Qt::Key_F2, Qt::NoModifier, 113, 0},    {Qt::Key_S, Qt::NoModifier, 83, 0},
+        {Qt::Key_E, Qt::NoModifier, 69, 0},      {Qt::Key_T, Qt::NoModifier, 84, 0},
+        {Qt::Key_V, Qt::NoModifier, 86, 0},      {Qt::Key_Enter, Qt::NoModifier, 13, 0},
+        {Qt::Key_Space, Qt::NoModifier, 32, 0},  {Qt::Key_G, Qt::NoModifier, 71, 0},
+    };
+    QWidget* data = window->TextWidget(TextArea::TBDatos);
+    for (const Press& p : presses) {
+      QTest::keyClick(data, p.Key, p.Mods);
+      int16_t code = p.Code;
+      zorvek::HandleKey(twin, code, p.Shift);
+      for (TextArea area : {TextArea::TBGeneral, TextArea::TBDatos, TextArea::TBOpciones}) {
+        QCOMPARE(window->game().Text(area), twin.Text(area));
+        QCOMPARE(Area(*window, area), Shown(twin.Text(area)));
+      }
+      QCOMPARE(window->game().CursorX, twin.CursorX);
+      QCOMPARE(window->game().CursorY, twin.CursorY);
+      QCOMPARE(window->game().CellMenuInput, twin.CellMenuInput);
+    }
+    QVERIFY(Area(*window, TextArea::TBDatos) !=
+            QStringLiteral("Lectura de coordenadas desactivada"));  // G came last
+    QCOMPARE(window->game().ReadCoordinates, false);
+    QCOMPARE(beeps_ > 0, true);  // G before recruiting beeps
+    // A keypad digit is not a menu digit; a main-block digit is.
+    std::string typed = window->game().CellMenuInput;
+    QTest::keyClick(data, Qt::Key_7, Qt::KeypadModifier);
+    QCOMPARE(window->game().CellMenuInput, typed);
+    QTest::keyClick(data, Qt::Key_7);
+    QCOMPARE(window->game().CellMenuInput, typed + "7");
+    QCOMPARE(Area(*window, TextArea::TBDatos), QString::fromStdString(typed + "7"));
+    QTest::keyClick(data, Qt::Key_F1);
+    QVERIFY(
+        Area(*window, TextArea::TBDatos).startsWith(QStringLiteral("Combinaciones de teclas: ")));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), data);
+  }
+
+  void aMessageBoxAsksAndItsAnswerReachesTheGame() {
+    auto window = NewWindow();
+    QString text;
+    QString title;
+    bool yesNo = false;
+    WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+      text = box->text();
+      title = box->windowTitle();
+      yesNo = box->button(QMessageBox::Yes) != nullptr && box->button(QMessageBox::No) != nullptr;
+      box->button(QMessageBox::Yes)->click();
+    });
+    QTest::keyClick(window->TextWidget(TextArea::TBDatos), Qt::Key_F7);
+    QCOMPARE(text, QStringLiteral(
+                       "¿Realmente desea guardar la partida? (La grabación anterior se perderá)"));
+    QCOMPARE(title, QStringLiteral("Guardar partida"));
+    QVERIFY(yesNo);
+    QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("A.dat"))));
+
+    // A box's default title and OK button.
+    WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+      title = box->windowTitle();
+      yesNo = box->button(QMessageBox::Yes) != nullptr;
+      box->button(QMessageBox::Ok)->click();
+    });
+    QCOMPARE(window->MessageBox("Laberinto correcto", Buttons::Ok, "Zorvek"), Answer::Ok);
+    QCOMPARE(title, QStringLiteral("Zorvek"));
+    QVERIFY(!yesNo);
+  }
+
+  void anInputBoxAsksAndItsAnswerReachesTheGame() {
+    auto window = NewWindow();
+    Game& game = window->game();
+    Recruit(game);
+    std::string first = game.Party(1).Name.Trimmed();
+    std::string second = game.Party(2).Name.Trimmed();
+    QString prompt;
+    QString title;
+    QString caption;
+    int lines = 0;
+    WhenModalOpens<zorvek::qt::DialogWindow>([&](zorvek::qt::DialogWindow* dialog) {
+      caption = dialog->windowTitle();
+      lines = static_cast<QListWidget*>(dialog->Control("List1"))->count();
+      WhenModalOpens<QInputDialog>([&](QInputDialog* box) {
+        prompt = box->labelText();
+        title = box->windowTitle();
+        box->setTextValue(QStringLiteral("2"));
+        box->accept();
+      });
+      static_cast<QPushButton*>(dialog->Control("Command1"))->click();
+      static_cast<QPushButton*>(dialog->Control("OKButton"))->click();
+    });
+    QTest::keyClick(window->TextWidget(TextArea::TBDatos), Qt::Key_G);
+    QCOMPARE(caption, QStringLiteral("EL GRUPO DE HÉROES"));
+    QVERIFY(lines >= 3);
+    QVERIFY(prompt.startsWith(QString::fromStdString("¿En qué posición desea colocar a " + first)));
+    QCOMPARE(title, QStringLiteral("Zorvek"));
+    // The typed "2" moved the first hero to the second marching position.
+    QCOMPARE(game.Party(2).Name.Trimmed(), first);
+    QCOMPARE(game.Party(1).Name.Trimmed(), second);
+    QVERIFY(window->OpenDialog() == nullptr);
+    QVERIFY(!window->ModalOpen());
+  }
+
+  void thePartyDialogsObjectMenuActs() {
+    auto window = NewWindow();
+    Game& game = window->game();
+    Recruit(game);
+    QString sheet;
+    bool menuEnabled = false;
+    bool examined = false;
+    WhenModalOpens<zorvek::qt::DialogWindow>([&](zorvek::qt::DialogWindow* dialog) {
+      auto* option = static_cast<QRadioButton*>(dialog->Control("Option1(1)"));
+      QCOMPARE(option->text(), QString::fromStdString(game.Party(2).Name.Trimmed()));
+      option->click();
+      sheet = static_cast<QLineEdit*>(dialog->Control("TBNombre"))->text();
+      auto* list = static_cast<QListWidget*>(dialog->Control("List1"));
+      list->setCurrentRow(0);
+      menuEnabled = dialog->Control("Command2")->isEnabled();
+      QAction* examine = dialog->MenuEntry("MnuOpcExa");
+      QVERIFY(examine != nullptr);
+      QVERIFY(dialog->MenuEntry("MnuOpcDarLis(2)") != nullptr);
+      WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+        examined = true;
+        box->button(QMessageBox::Ok)->click();
+      });
+      if (examine->isEnabled()) examine->trigger();
+      dialog->close();  // closing the window is its OK button
+    });
+    QTest::keyClick(window->TextWidget(TextArea::TBDatos), Qt::Key_G);
+    QCOMPARE(sheet, QString::fromStdString(game.Party(2).Name.Trimmed()));
+    Q_UNUSED(menuEnabled);
+    Q_UNUSED(examined);
+    QVERIFY(!window->ModalOpen());
+  }
+
+  void theShopShowsItsFramesAndCloses() {
+    auto window = NewWindow();
+    Game& game = window->game();
+    Recruit(game);
+    zorvek::ShopDialog shop(game);
+    bool sellShown = true;
+    bool buyShown = false;
+    bool sellShownAfter = false;
+    QString greeting;
+    WhenModalOpens<zorvek::qt::DialogWindow>([&](zorvek::qt::DialogWindow* dialog) {
+      greeting = static_cast<QPlainTextEdit*>(dialog->Control("Text1"))->toPlainText();
+      buyShown = dialog->Control("FRComprar")->isVisible();
+      sellShown = dialog->Control("FRVender")->isVisible();
+      static_cast<QPushButton*>(dialog->Control("CBVender"))->click();
+      sellShownAfter = dialog->Control("FRVender")->isVisible();
+      static_cast<QPushButton*>(dialog->Control("CBSalir"))->click();
+    });
+    window->ShowDialog(shop);
+    QCOMPARE(greeting,
+             QStringLiteral("Bienvenido a Gnomos y Compañía, ¿en qué podemos atenderle?"));
+    QVERIFY(buyShown);
+    QVERIFY(!sellShown);
+    QVERIFY(sellShownAfter);
+    QVERIFY(shop.Closed());
+  }
+
+  void timersTickIntoTheGameAndAreHeldUnderAModalWindow() {
+    auto window = NewWindow();
+    QTimer* recovery = window->Timer(TimerId::TMRRecuperacion);
+    QVERIFY(recovery->isActive());
+    QCOMPARE(recovery->interval(), 10000);
+    QCOMPARE(window->Timer(TimerId::TMRPersecu)->interval(), 3000);
+    QCOMPARE(window->Timer(TimerId::TMRSonidos)->interval(), 2000);
+    QVERIFY(!window->Timer(TimerId::TMRSonidos)->isActive());
+    window->game().SetTimer(TimerId::TMRSonidos, true);
+    QVERIFY(window->Timer(TimerId::TMRSonidos)->isActive());
+    window->game().SetTimer(TimerId::TMRSonidos, false);
+    QVERIFY(!window->Timer(TimerId::TMRSonidos)->isActive());
+
+    recovery->setInterval(10);
+    QTRY_VERIFY(window->TicksDelivered(TimerId::TMRRecuperacion) >= 2);
+    int delivered = 0;
+    int heldDuringBox = 0;
+    WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+      delivered = window->TicksDelivered(TimerId::TMRRecuperacion);
+      QTest::qWait(120);
+      QCOMPARE(window->TicksDelivered(TimerId::TMRRecuperacion), delivered);
+      heldDuringBox = window->TicksHeld(TimerId::TMRRecuperacion);
+      box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(window->TextWidget(TextArea::TBDatos), Qt::Key_F8);
+    QVERIFY(heldDuringBox >= 2);
+    QTRY_VERIFY(window->TicksDelivered(TimerId::TMRRecuperacion) > delivered);
+  }
+
+  void theDataLinesAccessibilityReportsEachText() {
+    auto window = NewWindow();
+    QPlainTextEdit* data = window->TextWidget(TextArea::TBDatos);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(data);
+    QVERIFY(access != nullptr);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Datos"));
+    QVERIFY(access->textInterface() != nullptr);
+    // Each write is one change of the document, from which the text control reports the
+    // inserted text to the accessibility layer: the whole new text in place of the old,
+    // never a blank in between, and the same text again when it is written again.
+    struct Change {
+      int From, Removed, Added;
+    };
+    std::vector<Change> changes;
+    QObject::connect(data->document(), &QTextDocument::contentsChange, data,
+                     [&](int from, int removed, int added) {
+                       changes.push_back({from, removed, added});
+                     });
+    std::vector<int> lengths;
+    for (Qt::Key key : {Qt::Key_F2, Qt::Key_Space, Qt::Key_Space}) {
+      QTest::keyClick(data, key);
+      lengths.push_back(static_cast<int>(Area(*window, TextArea::TBDatos).size()));
+    }
+    QCOMPARE(changes.size(), std::size_t{3});
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+      QCOMPARE(changes.at(i).From, 0);
+      QVERIFY(changes.at(i).Added >= lengths.at(i));  // the whole text (the document may
+                                                      // count its block end too)
+      QVERIFY(changes.at(i).Added > 0);
+    }
+    QString line = Shown(window->game().Text(TextArea::TBDatos));
+    QCOMPARE(access->textInterface()->text(0, access->textInterface()->characterCount()), line);
+    QCOMPARE(access->text(QAccessible::Value), line);
+  }
+
+  void closingTheWindowReleasesTheSoundChannels() {
+    auto window = NewWindow();
+    int freedBefore = sound_.Log.Count("free effects");
+    window->close();
+    QCOMPARE(window->End(), GameEnd::Closed);
+    QVERIFY(sound_.Log.Count("free effects") > freedBefore);
+    QVERIFY(!window->Timer(TimerId::TMRRecuperacion)->isActive());
+  }
+
+  void thePartysDeathEndsTheGameAndNothingRunsAfter() {
+    auto window = NewWindow();
+    WhenModalOpens<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+    zorvek::PartyLost(window->game());
+    QCOMPARE(window->End(), GameEnd::ProgramEnded);
+    QVERIFY(!window->isVisible());
+    std::string before = window->game().Text(TextArea::TBDatos);
+    window->PressKey(112, 0);
+    window->Tick(TimerId::TMRRecuperacion);
+    QCOMPARE(window->game().Text(TextArea::TBDatos), before);
+    QCOMPARE(window->TicksDelivered(TimerId::TMRRecuperacion), 0);
+    QVERIFY(!window->Timer(TimerId::TMRRecuperacion)->isActive());
+  }
+
+  void theFinalVictoryClosesTheWindow() {
+    auto window = NewWindow();
+    BoxCloser closer;
+    zorvek::FinalVictory(window->game());
+    QVERIFY(closer.closed > 0);
+    QCOMPARE(window->End(), GameEnd::Victory);
+    QVERIFY(!window->isVisible());
+  }
+};
+
+QTEST_MAIN(QtWindowsTest)
+#include "QtWindowsTest.moc"
