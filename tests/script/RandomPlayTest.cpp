@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
@@ -52,12 +53,15 @@ std::string RandomScript(uint32_t seed, int lines) {
 }
 
 TEST(RandomPlay, ManySeedsPhasesAndDifficultiesNeverBreakTheGame) {
+  // Random play saves and loads now and then: it gets a directory of its own.
+  std::string dir = ::testing::TempDir() + "zorvek_random_play";
+  std::filesystem::create_directories(dir);
   for (uint32_t seed = 1; seed <= 24; ++seed) {
     RunnerOptions options;
     options.Seed = static_cast<int32_t>(seed * 7919);
     options.Difficulty = std::array<int, 4>{1, 2, 3, 5}[seed % 4];
     options.Phase = static_cast<int>(seed % 5) + 1;
-    options.Dir = "/tmp";
+    options.Dir = dir;
     std::ostringstream out;
     std::ostringstream err;
     // Recruiting first lets the random walk leave the cells and reach the dungeon.

@@ -15,7 +15,9 @@ struct Outcome {
 
 // Runs the real zorvek-script binary on a script text.
 Outcome RunBinary(const std::string& args, const std::string& script) {
-  std::string path = ::testing::TempDir() + "zorvek_runner_test.zs";
+  // CTest runs these cases in parallel: each writes its own script file.
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string path = ::testing::TempDir() + "zorvek_" + test->name() + ".zs";
   std::ofstream(path) << script;
   std::string command = std::string(ZORVEK_SCRIPT_BINARY) + " " + args + " " + path + " 2>&1";
   Outcome o;
