@@ -111,47 +111,47 @@ static_assert(NumberedInOrder(), "catalogue entries must be numbered 1.. in tier
 // The one staff in the catalogue also helps to hit and to parry.
 constexpr int kCombatStaff = 25;
 
-void SetBook(Item& item, const Entry& spec, int32_t& effect) {
+void SetBook(Item& item, const Entry& row, int32_t& effect) {
   item.IsSpell = kTrue;
-  item.SpellLevel = spec.Tier;
-  effect = spec.Value;
+  item.SpellLevel = row.Tier;
+  effect = row.Value;
 }
 
-Item MakeEntry(const Entry& spec) {
+Item MakeEntry(const Entry& row) {
   Item item;
-  item.Name = spec.Name;
-  item.IsMasculine = ToFlag(spec.Masculine);
-  item.IsTwoHanded = ToFlag(spec.TwoHanded);
-  item.Price = spec.Price;
-  switch (spec.Kind) {
+  item.Name = row.Name;
+  item.IsMasculine = ToFlag(row.Masculine);
+  item.IsTwoHanded = ToFlag(row.TwoHanded);
+  item.Price = row.Price;
+  switch (row.Kind) {
     case EntryKind::Melee:
       item.IsMelee = kTrue;
-      item.MaxDamage = spec.Value;
+      item.MaxDamage = row.Value;
       break;
     case EntryKind::Ranged:
       item.IsRanged = kTrue;
-      item.MaxDamage = spec.Value;
+      item.MaxDamage = row.Value;
       break;
     case EntryKind::FireBook:
-      SetBook(item, spec, item.MaxDamage);
+      SetBook(item, row, item.MaxDamage);
       break;
     case EntryKind::WaterBook:
-      SetBook(item, spec, item.MaxHealing);
+      SetBook(item, row, item.MaxHealing);
       break;
     case EntryKind::AirBook:
-      SetBook(item, spec, item.MagicShield);
+      SetBook(item, row, item.MagicShield);
       break;
     case EntryKind::EarthBook:
-      SetBook(item, spec, item.AddedMagicDamage);
+      SetBook(item, row, item.AddedMagicDamage);
       break;
     case EntryKind::Shield:
-      item.DefenceBonus = spec.Value;
+      item.DefenceBonus = row.Value;
       break;
     case EntryKind::BodyArmour:
-      item.ArmourBonus = spec.Value;
+      item.ArmourBonus = row.Value;
       break;
   }
-  if (spec.No == kCombatStaff) {
+  if (row.No == kCombatStaff) {
     item.AttackBonus = 1;
     item.DefenceBonus = 1;
   }
@@ -163,9 +163,9 @@ Item MakeEntry(const Entry& spec) {
 void BuildItemCatalogue(Game& game) {
   game.ItemCatalogue.ReDim(0, 0);
   game.ItemTiers.ReDim(0, 0);
-  for (const Entry& spec : kEntries) {
-    game.ItemCatalogue.Append(MakeEntry(spec));
-    game.ItemTiers.Append(spec.Tier);
+  for (const Entry& row : kEntries) {
+    game.ItemCatalogue.Append(MakeEntry(row));
+    game.ItemTiers.Append(row.Tier);
   }
 }
 
