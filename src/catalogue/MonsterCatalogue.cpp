@@ -143,37 +143,37 @@ constexpr ScrollNames kDarkElfSorcererScrolls{
 constexpr ScrollNames kBozakScrolls{"Pergamino torbellino de hielo", "Pergamino rayo de escarcha",
                                     "Pergamino viento helado", "Pergamino nieve mortal"};
 
-Item MakeWeapon(const Weapon& spec) {
+Item MakeWeapon(const Weapon& weapon) {
   Item item;
-  item.Name = spec.Name;
-  item.MaxDamage = spec.MaxDamage;
-  item.IsMelee = ToFlag((spec.Use & kMelee) != 0);
-  item.IsRanged = ToFlag((spec.Use & kRanged) != 0);
-  item.IsSpell = ToFlag((spec.Use & kSpell) != 0);
-  item.IsTwoHanded = ToFlag(spec.TwoHanded);
-  item.SpellLevel = spec.SpellLevel;
-  item.IsNatural = ToFlag(spec.Natural);
-  item.IsMasculine = ToFlag(spec.Masculine);
-  item.IsPlural = ToFlag(spec.Plural);
-  item.Price = spec.Price;
-  item.AttackBonus = spec.AttackBonus;
+  item.Name = weapon.Name;
+  item.MaxDamage = weapon.MaxDamage;
+  item.IsMelee = ToFlag((weapon.Use & kMelee) != 0);
+  item.IsRanged = ToFlag((weapon.Use & kRanged) != 0);
+  item.IsSpell = ToFlag((weapon.Use & kSpell) != 0);
+  item.IsTwoHanded = ToFlag(weapon.TwoHanded);
+  item.SpellLevel = weapon.SpellLevel;
+  item.IsNatural = ToFlag(weapon.Natural);
+  item.IsMasculine = ToFlag(weapon.Masculine);
+  item.IsPlural = ToFlag(weapon.Plural);
+  item.Price = weapon.Price;
+  item.AttackBonus = weapon.AttackBonus;
   return item;
 }
 
 // A boss as the tables give it: no magic points.
-Being MakeBoss(const Monster& spec) {
+Being MakeBoss(const Monster& weapon) {
   Being being;
-  being.Name = spec.Name;
-  catalogue::ApplyCharacteristics(being, spec.Stats);
-  being.MaxLife = spec.MaxLife;
-  being.Life = spec.MaxLife;
-  being.RightHand = MakeWeapon(spec.Hand);
+  being.Name = weapon.Name;
+  catalogue::ApplyCharacteristics(being, weapon.Stats);
+  being.MaxLife = weapon.MaxLife;
+  being.Life = weapon.MaxLife;
+  being.RightHand = MakeWeapon(weapon.Hand);
   return being;
 }
 
 // An ordinary monster: a boss with magic points.
-Being MakeMonster(const Monster& spec) {
-  Being being = MakeBoss(spec);
+Being MakeMonster(const Monster& weapon) {
+  Being being = MakeBoss(weapon);
   catalogue::FillMagic(being);
   return being;
 }
