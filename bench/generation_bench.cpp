@@ -9,11 +9,8 @@
 #include <vector>
 
 #include "../tests/support/TestGame.hpp"
-#include "board/Locks.hpp"
-#include "catalogue/Catalogues.hpp"
 #include "generation/Generation.hpp"
 #include "model/Game.hpp"
-#include "model/Seeding.hpp"
 
 namespace {
 
@@ -33,22 +30,6 @@ double CpuMicros() {
   timespec now{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
-
-// The start-up up to the phase 1 generation, as the game window runs it.
-void PrepareFirstPhase(Game& game) {
-  Reseed(game);
-  game.Rooms.ReDim(0, 4);
-  game.Phase = 1;
-  game.CurrentRoomIndex = 1;
-  BuildLockNames(game);
-  BuildStartingArea(game);
-  BuildHeroRoster(game);
-  BuildMonsterCatalogue(game);
-  BuildItemCatalogue(game);
-  PopulateRoom(game, 15, 0, 15, 3);
-  PlaceKey(game, 3);
-  PlaceLock(game, 2);
 }
 
 GenerationReport GenerateFirstPhase(Game& game) {

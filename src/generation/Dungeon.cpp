@@ -82,10 +82,14 @@ int16_t DrawStartSide(Build& b, std::array<bool, 5>& taken) {
 Cell StartDoorCell(Build& b, const Room& start, int side) {
   auto along = [&](int16_t size) { return static_cast<int16_t>(Int(b.Rnd() * (size - 2)) + 2); };
   switch (side) {
-    case 1: return {0, along(start.Height)};
-    case 2: return {along(start.Width), static_cast<int16_t>(start.Height + 1)};
-    case 3: return {static_cast<int16_t>(start.Width + 1), along(start.Height)};
-    default: return {along(start.Width), 0};
+    case 1:
+      return {0, along(start.Height)};
+    case 2:
+      return {along(start.Width), static_cast<int16_t>(start.Height + 1)};
+    case 3:
+      return {static_cast<int16_t>(start.Width + 1), along(start.Height)};
+    default:
+      return {along(start.Width), 0};
   }
 }
 
@@ -141,8 +145,7 @@ void BuildOnce(Build& b, const PhaseParameters& p, int16_t entrySide) {
 
 // Reseeds (skipping the draws of earlier attempts) and builds; false when the attempt
 // ran out of tries or gave an unsolvable dungeon.
-bool TryBuild(Game& game, const PhaseParameters& p, int16_t entrySide, int attempt,
-              bool strict) {
+bool TryBuild(Game& game, const PhaseParameters& p, int16_t entrySide, int attempt, bool strict) {
   Reseed(game);
   for (int i = 0; i < attempt * kDrawsSkippedPerAttempt; ++i) game.Rnd();
   Build b{game, strict};
@@ -203,8 +206,7 @@ void DropPartyKeys(Game& game) {
 
 GenerationReport GenerateRow(Game& game, const PhaseParameters& row, int16_t entrySide) {
   return GenerateDungeonReported(game, row.StartRoom, row.Exits, row.RoomBudget, entrySide,
-                                 row.GroupLife, row.LeastLife, row.GreatestLife,
-                                 row.LockPairs);
+                                 row.GroupLife, row.LeastLife, row.GreatestLife, row.LockPairs);
 }
 
 // The highest being index the starting area refers to (the jailer's monsters).
@@ -251,9 +253,9 @@ void PlaceExitStairs(Build& b) {
 }  // namespace build
 
 GenerationReport GenerateDungeonReported(Game& game, int16_t startRoom, int16_t exits,
-                                         int16_t roomBudget, int16_t& entrySide,
-                                         int16_t groupLife, int16_t leastLife,
-                                         int16_t greatestLife, int16_t lockPairs) {
+                                         int16_t roomBudget, int16_t& entrySide, int16_t groupLife,
+                                         int16_t leastLife, int16_t greatestLife,
+                                         int16_t lockPairs) {
   PhaseParameters p{startRoom, exits,     roomBudget,   entrySide,
                     groupLife, leastLife, greatestLife, lockPairs};
   if (entrySide > 0) entrySide = OppositeSide(entrySide);
@@ -261,8 +263,8 @@ GenerationReport GenerateDungeonReported(Game& game, int16_t startRoom, int16_t 
 }
 
 void GenerateDungeon(Game& game, int16_t startRoom, int16_t exits, int16_t roomBudget,
-                     int16_t& entrySide, int16_t groupLife, int16_t leastLife,
-                     int16_t greatestLife, int16_t lockPairs) {
+                     int16_t& entrySide, int16_t groupLife, int16_t leastLife, int16_t greatestLife,
+                     int16_t lockPairs) {
   GenerateDungeonReported(game, startRoom, exits, roomBudget, entrySide, groupLife, leastLife,
                           greatestLife, lockPairs);
 }
@@ -279,7 +281,7 @@ GenerationReport BuildPhaseDungeonReported(Game& game, int phase) {
 
 void BuildPhaseDungeon(Game& game, int phase) { BuildPhaseDungeonReported(game, phase); }
 
-GenerationReport BuildFirstDungeon(Game& game) {
+void PrepareFirstPhase(Game& game) {
   Reseed(game);
   game.Rooms.ReDim(0, 4);
   game.Phase = 1;
@@ -293,6 +295,10 @@ GenerationReport BuildFirstDungeon(Game& game) {
   PopulateRoom(game, 15, 0, 15, 3);
   PlaceKey(game, 3);
   PlaceLock(game, 2);
+}
+
+GenerationReport BuildFirstDungeon(Game& game) {
+  PrepareFirstPhase(game);
   const PhaseParameters& row = PhaseRow(1);
   GenerationReport report = build::GenerateRow(game, row, row.EntrySide);
   ScaleForDifficulty(game);

@@ -28,8 +28,7 @@ void BuildStartingArea(Game& game);
 
 // Places a group of monsters whose kinds' lives lie in [leastLife, greatestLife] in a
 // room. A group never holds more beings than the room has free being slots.
-void PopulateRoom(Game& game, int16_t groupLife, int16_t leastLife, int16_t greatestLife,
-                  int room);
+void PopulateRoom(Game& game, int16_t groupLife, int16_t leastLife, int16_t greatestLife, int room);
 
 // Locks the last forward door of a room with lock number LocksPlaced + 1. Returns
 // whether a lock was placed (never for slot 1, never beyond lock 20).
@@ -48,8 +47,8 @@ namespace zorvek {
 // bar puzzles (Phase 4 on). Only a dungeon that CheckSolvable accepts is kept; others
 // are built again. entrySide comes back replaced by its opposite when it was above 0.
 void GenerateDungeon(Game& game, int16_t startRoom, int16_t exits, int16_t roomBudget,
-                     int16_t& entrySide, int16_t groupLife, int16_t leastLife,
-                     int16_t greatestLife, int16_t lockPairs);
+                     int16_t& entrySide, int16_t groupLife, int16_t leastLife, int16_t greatestLife,
+                     int16_t lockPairs);
 
 // Builds phase 2 to 5's dungeon the way the phase change does: room 1 a new 10 x 10
 // "Gran sala de columnas", new lock names, counters reset, the phase's table row,
@@ -65,12 +64,16 @@ struct GenerationReport {
 
 // GenerateDungeon, telling how it went.
 GenerationReport GenerateDungeonReported(Game& game, int16_t startRoom, int16_t exits,
-                                         int16_t roomBudget, int16_t& entrySide,
-                                         int16_t groupLife, int16_t leastLife,
-                                         int16_t greatestLife, int16_t lockPairs);
+                                         int16_t roomBudget, int16_t& entrySide, int16_t groupLife,
+                                         int16_t leastLife, int16_t greatestLife,
+                                         int16_t lockPairs);
 
 // BuildPhaseDungeon, telling how it went.
 GenerationReport BuildPhaseDungeonReported(Game& game, int phase);
+
+// A new game up to its phase 1 generation: seeding, lock names, the starting area, the
+// catalogues, the jailer's room with key 1 and lock 1.
+void PrepareFirstPhase(Game& game);
 
 // The generation part of a new game: seeding, lock names, the starting area, the
 // catalogues, the jailer's room with key 1, lock 1, the phase 1 dungeon and the
@@ -83,8 +86,8 @@ void RegeneratePhase(Game& game);
 // Opens exit doorSlot of parent at (doorX, doorY), appends a new room behind it and,
 // recursively, the rest of its chain. budget is what the chain may still use; it is
 // halved when the new room splits off a side branch.
-void AddRoom(Game& game, int parent, int16_t doorX, int16_t doorY, int doorSlot,
-             int16_t& budget, int16_t groupLife, int16_t leastLife, int16_t greatestLife);
+void AddRoom(Game& game, int parent, int16_t doorX, int16_t doorY, int doorSlot, int16_t& budget,
+             int16_t groupLife, int16_t leastLife, int16_t greatestLife);
 
 // Places the phase boss in the last room.
 void PlaceBoss(Game& game);
