@@ -44,9 +44,6 @@ constexpr std::array<TimerLook, 3> kTimers = {{
 
 constexpr std::array<TimerId, 3> kTimerIds = {TimerId::TMRPersecu, TimerId::TMRRecuperacion,
                                               TimerId::TMRSonidos};
-constexpr std::array<TextArea, 3> kAreaIds = {TextArea::TBGeneral, TextArea::TBDatos,
-                                              TextArea::TBOpciones};
-
 // Spanish captions for the standard buttons of the boxes.
 void SpanishButtons(QMessageBox& box) {
   if (QAbstractButton* b = box.button(QMessageBox::Ok)) b->setText(QStringLiteral("Aceptar"));
@@ -140,9 +137,9 @@ GameWindow::GameWindow(GameWindowSetup setup, QWidget* parent)
   game_->Difficulty = setup_.Difficulty;
   game_->LoadOnStart = setup_.LoadOnStart;
   // The design-time texts and timers, then the start-up, as the window loads.
-  for (TextArea area : kAreaIds) {
-    ReplaceText(*TextWidget(area), Shown(game_->Text(area)), true);
-  }
+  ShowArea(TextArea::TBGeneral, Shown(game_->Text(TextArea::TBGeneral)));
+  ShowArea(TextArea::TBOpciones, Shown(game_->Text(TextArea::TBOpciones)));
+  ShowDataLine(Shown(game_->Text(TextArea::TBDatos)));
   for (TimerId id : kTimerIds) {
     if (game_->TimerEnabled(id)) Timer(id)->start();
   }
@@ -199,38 +196,54 @@ void GameWindow::Tick(TimerId timer) {
 }
 
 void GameWindow::TextChanged(TextArea area, const std::string& text) {
-  if (handling_ > 0) {
-    pending_.at(static_cast<std::size_t>(area)) = text;
-  } else {
-    Speak(Show(area, text));
-  }
+  pending_.at(static_cast<std::size_t>(area)) = text;
+  if (handling_ == 0) Flush();
 }
 
 void GameWindow::Flush() {
-  // The narration is heard before the data line; together, so that neither cuts the other.
-  QStringList heard;
-  for (TextArea area : kAreaIds) {
+  // Only the data line holds the focus, and a screen reader speaks only what changes
+  // there. The narration's news is heard through it: the data line shows the news first,
+  // then its own text, in one change, so that neither cuts the other.
+  QString news;
+  for (TextArea area : {TextArea::TBGeneral, TextArea::TBOpciones}) {
     std::optional<std::string>& text = pending_.at(static_cast<std::size_t>(area));
     if (!text) continue;
-    std::string shown = std::move(*text);
+    QString added = ShowArea(area, Shown(*text));
     text.reset();
-    QString news = Show(area, shown);
-    if (!news.isEmpty()) heard.append(news);
+    if (area == TextArea::TBGeneral) news = added;
   }
-  if (!heard.isEmpty()) Speak(heard.join(QStringLiteral("\n")));
+  std::optional<std::string>& data = pending_.at(static_cast<std::size_t>(TextArea::TBDatos));
+  if (!data && news.isEmpty()) return;
+  QString line = Shown(data ? *data : game_->Text(TextArea::TBDatos));
+  data.reset();
+  if (!news.isEmpty()) line = line.isEmpty() ? news : news + QLatin1Char('\n') + line;
+  ShowDataLine(line);
+  Speak(line);
 }
 
-QString GameWindow::Show(TextArea area, const std::string& text) {
+QString GameWindow::ShowArea(TextArea area, const QString& shown) {
   QPlainTextEdit* edit = TextWidget(area);
-  const QString shown = Shown(text);
   const QString old = edit->toPlainText();
-  // The data line is read whole on every write (the player pressed a key to hear it);
-  // the narration reads only what was added to it.
-  bool whole = area == TextArea::TBDatos || !shown.startsWith(old);
+  // Narration that only grows reads only what was added to it.
+  bool whole = !shown.startsWith(old);
   ReplaceText(*edit, shown, whole);
-  if (area == TextArea::TBDatos) return shown;
-  if (area == TextArea::TBGeneral) return whole ? shown : shown.mid(old.size());
-  return {};
+  if (area != TextArea::TBGeneral) return {};
+  return whole ? shown : shown.mid(old.size());
+}
+
+void GameWindow::ShowDataLine(const QString& line) {
+  QPlainTextEdit* edit = TextWidget(TextArea::TBDatos);
+  // One block: the screen reader compares the text it is told was inserted with the
+  // selection, and a break between blocks reads differently in each.
+  QString oneBlock = line;
+  oneBlock.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
+  ReplaceText(*edit, oneBlock, true);
+  // The new text stands selected. A screen reader speaks an insertion into the focused
+  // text when it is also the selection; otherwise, no typing having caused it, Orca
+  // keeps quiet.
+  QTextCursor all(edit->document());
+  all.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  edit->setTextCursor(all);
 }
 
 void GameWindow::Beep() {

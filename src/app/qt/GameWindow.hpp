@@ -93,10 +93,13 @@ class GameWindow final : public QDialog, public Ui {
 
   static std::size_t Slot(TimerId t) { return static_cast<std::size_t>(t); }
   void Finish(GameEnd end);
-  // Shows a text in its area; returns what of it is new for the player to hear.
-  QString Show(TextArea area, const std::string& text);
+  // Shows a text in the narration or options area; returns the narration's news.
+  QString ShowArea(TextArea area, const QString& shown);
+  // Shows the data line, selected, as one change the screen reader speaks.
+  void ShowDataLine(const QString& line);
   // Shows the last text the game wrote to each area during one key or tick.
   void Flush();
+  // Self-voicing, when the player asked for it.
   void Speak(const QString& text);
   void KeepFocus();
 
