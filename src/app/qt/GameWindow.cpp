@@ -62,6 +62,9 @@ class GameWindow::ModalScope {
   }
   ~ModalScope() {
     --window_.modalDepth_;
+    // Without a window manager to hand it back, the keyboard would stay with the closed
+    // box, and the screen reader with it.
+    if (window_.isVisible()) window_.activateWindow();
     window_.KeepFocus();
   }
   ModalScope(const ModalScope&) = delete;
