@@ -52,42 +52,32 @@ class DiskOutput {
     const auto bytes = fs::file_size(path_, ec);
     return ec ? 0.0 : static_cast<double>(bytes) / 4.0 / kRate;
   }
-  void Read() {
-    std::ifstream in(path_, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    frames_.resize(bytes.size() / 4);
-    for (std::size_t i = 0; i < frames_.size(); ++i) {
-      int16_t l = 0;
-      int16_t r = 0;
-      std::memcpy(&l, &bytes[4 * i], 2);
-      std::memcpy(&r, &bytes[4 * i + 2], 2);
-      frames_[i] = {l / 32768.0, r / 32768.0};
-    }
-  }
   // Root-mean-square level of each side between two times, in seconds.
   std::pair<double, double> Rms(double from, double to) const {
-    double l = 0;
-    double r = 0;
+    std::ifstream in(path_, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto frame = [&](double t) {
+      return std::min(bytes.size() / 4, static_cast<std::size_t>(std::max(0.0, t) * kRate));
+    };
+    double sum[2] = {0, 0};
     std::size_t n = 0;
-    for (std::size_t i = Frame(from); i < Frame(to); ++i, ++n) {
-      l += frames_[i].first * frames_[i].first;
-      r += frames_[i].second * frames_[i].second;
+    for (std::size_t i = frame(from); i < frame(to); ++i, ++n) {
+      for (std::size_t side = 0; side < 2; ++side) {
+        int16_t v = 0;
+        std::memcpy(&v, &bytes[4 * i + 2 * side], 2);
+        sum[side] += (v / 32768.0) * (v / 32768.0);
+      }
     }
     if (n == 0) return {0.0, 0.0};
-    return {std::sqrt(l / static_cast<double>(n)), std::sqrt(r / static_cast<double>(n))};
+    return {std::sqrt(sum[0] / static_cast<double>(n)), std::sqrt(sum[1] / static_cast<double>(n))};
   }
   double Level(double from, double to) const {
     const auto [l, r] = Rms(from, to);
     return std::max(l, r);
   }
-  double Seconds() const { return static_cast<double>(frames_.size()) / kRate; }
 
  private:
-  std::size_t Frame(double t) const {
-    return std::min(frames_.size(), static_cast<std::size_t>(std::max(0.0, t) * kRate));
-  }
   fs::path path_;
-  std::vector<std::pair<double, double>> frames_;
 };
 
 // A game in a 15 x 10 room whose channels play through the SDL back-end into the disk
@@ -121,13 +111,6 @@ struct SdlPlaybackTest : ::testing::Test {
   Game game;
 };
 
-TEST_F(SdlPlaybackTest, TheDiskDriverOpensADevice) {
-  ASSERT_TRUE(sound->HasDevice()) << log.str();
-  EXPECT_EQ(sound->Frequency(), 44100);
-  EXPECT_LE(sound->BufferFrames(), 512);
-  EXPECT_EQ(log.str(), "");
-}
-
 TEST_F(SdlPlaybackTest, FootstepsAtTheLeftWallAreLouderOnTheLeftAndAtTheRightWallOnTheRight) {
   ASSERT_TRUE(sound->HasDevice()) << log.str();
   game.CursorX = 1;
@@ -138,7 +121,6 @@ TEST_F(SdlPlaybackTest, FootstepsAtTheLeftWallAreLouderOnTheLeftAndAtTheRightWal
   game.CursorX = 15;
   PlayCue(game, "pasos", 15, 2, kFalse);
   const double rightEnd = Wait(500ms);
-  disk.Read();
 
   const auto [ll, lr] = disk.Rms(left, leftEnd);
   const auto [rl, rr] = disk.Rms(leftEnd, rightEnd + kSlack);
@@ -163,78 +145,10 @@ TEST_F(SdlPlaybackTest, AFarExitsWindIsSilentAndANearOneIsHeard) {
   UpdateExitWind(game);
   const double nearStart = Wait(100ms);
   const double nearEnd = Wait(300ms);
-  disk.Read();
 
   EXPECT_TRUE(sound->IsPlaying(SoundBank::Effects, 3));
   EXPECT_EQ(disk.Level(far + kSlack, farEnd), 0.0);
   EXPECT_GT(disk.Level(nearStart + kSlack, nearEnd), 0.02);
-}
-
-TEST_F(SdlPlaybackTest, ALoopedBeaconKeepsSoundingUntilItIsStopped) {
-  ASSERT_TRUE(sound->HasDevice()) << log.str();
-  game.CursorX = 4;
-  game.CursorY = 4;
-  Item& bag = game.CurrentRoom.Items(1);
-  bag.Name = "Bolsa";
-  bag.X = 4;
-  bag.Y = 4;
-  const double start = Wait(20ms);
-  RefreshBeacons(game, true);
-  // The bubbles last 1.2 s: at 2 s the beacon is on its second time round.
-  const double secondRound = Wait(1700ms);
-  const double stillOn = Wait(500ms);
-  ASSERT_TRUE(sound->IsPlaying(SoundBank::Effects, 16));
-  bag.Name = game.EmptyName;
-  RefreshBeacons(game, true);
-  const double stopped = Wait(300ms);
-  disk.Read();
-
-  EXPECT_GT(stillOn - start, 1.9);
-  EXPECT_GT(disk.Level(secondRound, stillOn), 0.02);
-  EXPECT_FALSE(sound->IsPlaying(SoundBank::Effects, 16));
-  EXPECT_EQ(disk.Level(stillOn + kSlack + 0.05, stopped), 0.0);
-}
-
-TEST_F(SdlPlaybackTest, ReloadingAPlayingChannelDoesNotCutTheOldSound) {
-  ASSERT_TRUE(sound->HasDevice()) << log.str();
-  // The stairs run for well over a second; the plain blow for about half of one.
-  LoadEffect(game, 8, game.SoundDir + "Escalera.wav");
-  PlayEffect(game, 8, false);
-  Wait(100ms);
-  LoadEffect(game, 8, game.SoundDir + "Golpe.wav");
-  const double reloaded = Wait(20ms);
-  const double later = Wait(500ms);
-  EXPECT_TRUE(sound->IsPlaying(SoundBank::Effects, 8));
-  // The next play starts the newly loaded sound, which ends long before the stairs would.
-  PlayEffect(game, 8, false);
-  const double replayed = Wait(20ms);
-  const double afterBlow = Wait(1200ms);
-  disk.Read();
-
-  EXPECT_GT(disk.Level(reloaded + kSlack, later), 0.01);
-  EXPECT_GT(disk.Level(replayed, replayed + 0.3), 0.01);
-  EXPECT_EQ(disk.Level(afterBlow - 0.3, afterBlow), 0.0);
-}
-
-TEST_F(SdlPlaybackTest, MusicPlaysBelowTheEffectsAtTheSameVolume) {
-  ASSERT_TRUE(sound->HasDevice()) << log.str();
-  LoadEffect(game, 7, game.SoundDir + "Viento.wav");
-  PlayEffect(game, 7, true);
-  SetEffectProperty(game, 7, kVolumeProperty, 90);
-  const double effect = Wait(50ms);
-  const double effectEnd = Wait(400ms);
-  StopEffect(game, 7);
-  LoadMusic(game, 1, game.SoundDir + "Viento.wav");
-  PlayMusic(game, 1, false, true);
-  SetMusicProperty(game, 1, kVolumeProperty, 90, false);
-  const double music = Wait(50ms);
-  const double musicEnd = Wait(400ms);
-  disk.Read();
-
-  const double effectLevel = disk.Level(effect + kSlack, effectEnd);
-  const double musicLevel = disk.Level(music + kSlack, musicEnd);
-  ASSERT_GT(musicLevel, 0.0);
-  EXPECT_GT(20.0 * std::log10(effectLevel / musicLevel), 5.0);
 }
 
 TEST_F(SdlPlaybackTest, TheBeepIsHeard) {
@@ -242,24 +156,15 @@ TEST_F(SdlPlaybackTest, TheBeepIsHeard) {
   const double before = Wait(20ms);
   sound->PlayBeep();
   const double after = Wait(300ms);
-  disk.Read();
   EXPECT_GT(disk.Level(before, after + kSlack), 0.01);
 }
 
-TEST_F(SdlPlaybackTest, FilesAreFoundWhateverTheCaseTheGameAsksWith) {
+TEST_F(SdlPlaybackTest, FilesAreFoundWhateverTheCaseAndAMissingOneIsToldOnce) {
   ASSERT_TRUE(sound->HasDevice()) << log.str();
-  auto player = sound->Create(SoundBank::Music, kMenuMusicChannel);
-  EXPECT_NE(
-      player->Load(std::string(ZORVEK_BUILD_DIR_FOR_TESTS) + "/sonidos\\song_of_the_SEAS.mp3"), 0);
-  EXPECT_NE(player->Play(true, false), 0);
-  EXPECT_TRUE(sound->IsPlaying(SoundBank::Music, kMenuMusicChannel));
-  player->Free();
-  EXPECT_FALSE(sound->IsPlaying(SoundBank::Music, kMenuMusicChannel));
+  auto tune = sound->Create(SoundBank::Music, kMenuMusicChannel);
+  EXPECT_NE(tune->Load(std::string(ZORVEK_BUILD_DIR_FOR_TESTS) + "/sonidos\\song_of_the_SEAS.mp3"),
+            0);
   EXPECT_EQ(log.str(), "");
-}
-
-TEST_F(SdlPlaybackTest, AMissingFileIsToldOnceAndPlaysNothing) {
-  ASSERT_TRUE(sound->HasDevice()) << log.str();
   auto player = sound->Create(SoundBank::Effects, 7);
   EXPECT_EQ(player->Load(game.SoundDir + "NoEsta.wav"), 0);
   EXPECT_EQ(player->Load(game.SoundDir + "NoEsta.wav"), 0);

@@ -68,33 +68,25 @@ TEST_F(LocksTest, NoKeyWhenFloorAndCarrierAreFullOrPastTheTwentiethLock) {
   EXPECT_TRUE(t.game.Rooms(4).Items(1).Name.IsEmpty());
 }
 
-TEST_F(LocksTest, KeySearchUsesUpTheFirstHeroesKey) {
+TEST_F(LocksTest, KeySearchUsesUpTheFirstKeyOfTheLockInHandsBodyOrPackEvenOnTheDead) {
   Item key;
   key.Name = "Llave verde";
   key.KeyNo = 4;
-  t.game.Party(2).Inventory(7) = key;
-  t.game.Party(3).Inventory(1) = key;
-  EXPECT_EQ(UseKeyForLock(t.game, 3), 0);
-  EXPECT_EQ(UseKeyForLock(t.game, 4), 2);
-  EXPECT_TRUE(t.game.Party(2).Inventory(7).Name.IsEmpty());
-  EXPECT_EQ(t.game.Party(3).Inventory(1).KeyNo, 4);
-  // Doors closed by a bar have no lock number and never use a key.
-  EXPECT_EQ(UseKeyForLock(t.game, -1), 0);
-  EXPECT_EQ(UseKeyForLock(t.game, 0), 0);
-  EXPECT_EQ(t.game.Party(3).Inventory(1).KeyNo, 4);
-}
-
-TEST_F(LocksTest, KeysInHandsAndBodyAreFoundTooEvenOnTheDead) {
-  Item key;
-  key.Name = "Llave roja";
-  key.KeyNo = 2;
   t.game.Party(1).Life = 0;
   t.game.Party(1).LeftHand = key;
   t.game.Party(1).Inventory(3) = key;
-  EXPECT_EQ(UseKeyForLock(t.game, 2), 1);
+  t.game.Party(3).Inventory(1) = key;
+  EXPECT_EQ(UseKeyForLock(t.game, 3), 0);
+  EXPECT_EQ(UseKeyForLock(t.game, 4), 1);
   EXPECT_TRUE(t.game.Party(1).LeftHand.Name.IsEmpty());
   // Hands and body are searched, and then the pack as well.
   EXPECT_TRUE(t.game.Party(1).Inventory(3).Name.IsEmpty());
+  EXPECT_EQ(UseKeyForLock(t.game, 4), 3);
+  // Doors closed by a bar have no lock number and never use a key.
+  t.game.Party(3).Inventory(1) = key;
+  EXPECT_EQ(UseKeyForLock(t.game, -1), 0);
+  EXPECT_EQ(UseKeyForLock(t.game, 0), 0);
+  EXPECT_EQ(t.game.Party(3).Inventory(1).KeyNo, 4);
 }
 
 }  // namespace

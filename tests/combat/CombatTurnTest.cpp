@@ -54,13 +54,11 @@ struct Fight : ::testing::Test {
     g.Rooms(4).Beings = g.CurrentRoom.Beings;
     return index;
   }
-  void Press(int16_t code) { HandleKey(g, code, 0); }
   std::vector<int16_t> FirstSlots(int n) {
     std::vector<int16_t> s;
     for (int i = 1; i <= n; ++i) s.push_back(g.CombatSlots(i));
     return s;
   }
-  const std::string& Data() { return g.Text(TextArea::TBDatos); }
 
   testing::TestGame t;
   Game& g = t.game;
@@ -71,13 +69,7 @@ TEST_F(Fight, MeleeMonstersHoldTheFrontRowAndOthersTheRear) {
   const int16_t archer = Add(kArcher, 9, 9);
   g.InCombat = true;
   CombatTurn(g);
-  EXPECT_EQ(FirstSlots(2), (std::vector<int16_t>{archer, 0}));
-  // A lone archer stands in front, where it cannot shoot.
-  EXPECT_EQ(Data(),
-            "Urso, guerrero humano ha fallado en su ataque.\r\nJan, guerrero humano ha fallado en "
-            "su ataque.\r\nElkor, explorador humano ha fallado "
-            "su disparo.\r\nSukir, hechicero humano ha fallado al realizar su conjuro.\r\n" +
-                std::string(kPrompt));
+  EXPECT_EQ(FirstSlots(2), (std::vector<int16_t>{archer, 0}));  // alone, it stands in front
 
   const int16_t first = Add(kKobold, 9, 9);
   CombatTurn(g);
@@ -99,6 +91,18 @@ TEST_F(Fight, MeleeMonstersHoldTheFrontRowAndOthersTheRear) {
   EXPECT_EQ(g.CombatSlots(20), g.CurrentRoom.Beings(20));
 }
 
+TEST_F(Fight, ADragonKilledInOneSlotLeavesBothItHeld) {
+  const int16_t dragon = Add(kRedDragon, 6, 6, 1);
+  Add(kKobold, 6, 6);
+  g.InCombat = true;
+  // Urso strikes the dragon in slot 1 and kills it; its rear slot must be freed too.
+  t.random.Play(Turn({0, 0.99}));
+  CombatTurn(g);
+  EXPECT_LE(g.DungeonBeings(dragon).Life, 0);
+  for (int s = 1; s <= 20; ++s) EXPECT_NE(g.CombatSlots(s), dragon) << s;
+  for (int16_t entry : g.Rooms(4).Beings) EXPECT_NE(entry, dragon);
+}
+
 TEST_F(Fight, ATurnTellsEveryActionAndEndsWithThePrompt) {
   Add(kKobold, 6, 6);
   g.Party(2).RightHand = g.Party(3).RightHand;  // a bow is no use in front
@@ -107,7 +111,7 @@ TEST_F(Fight, ATurnTellsEveryActionAndEndsWithThePrompt) {
   // Urso misses, Elkor aims and misses, the kobold picks Urso and hits for 3.
   t.random.Play(Turn({0, 0, 0, 0, 0.99, 0}));
   CombatTurn(g);
-  EXPECT_EQ(Data(),
+  EXPECT_EQ(t.Data(),
             "Urso, guerrero humano ha fallado en su ataque.\r\nJan, guerrero humano no puede "
             "atacar con su arma actual.\r\n"
             "Elkor, explorador humano ha fallado su disparo.\r\nSukir, hechicero humano no tiene "
@@ -128,8 +132,8 @@ TEST_F(Fight, AKillDropsBelongingsAndTheNextTurnEndsTheCombat) {
   // Urso hits for 5; the kobold leaves a ration and four coins.
   t.random.Play(Turn({0.99, 0, 0, 0, 0.99, 0.1, 0.9}));
   g.InCombat = true;
-  Press(keys::kLetterA);
-  EXPECT_EQ(Data(),
+  t.Press(keys::kLetterA);
+  EXPECT_EQ(t.Data(),
             "Urso, guerrero humano impacta con su Espada bastarda en Kobold y le quita 5 puntos de "
             "vida.\r\n"
             "Kobold Ha muerto.\r\n" +
@@ -143,7 +147,7 @@ TEST_F(Fight, AKillDropsBelongingsAndTheNextTurnEndsTheCombat) {
   EXPECT_TRUE(g.InCombat);
 
   t.ui.TypedAnswers = {"1", "1", "1"};
-  Press(keys::kLetterA);
+  t.Press(keys::kLetterA);
   EXPECT_FALSE(g.InCombat);
   EXPECT_TRUE(g.TimerEnabled(TimerId::TMRRecuperacion));
   EXPECT_EQ(g.Text(TextArea::TBGeneral), "Gran sala de columnas 15 x 10");
@@ -178,7 +182,7 @@ TEST_F(Fight, TargetDrawsEndWhenNothingCanBeHit) {
   g.SetText(TextArea::TBDatos, kPrompt);
   CombatTurn(g);
   EXPECT_EQ(t.random.Draws - before, 1000);
-  EXPECT_EQ(Data(), std::string(kPrompt) + " " + kPrompt);
+  EXPECT_EQ(t.Data(), std::string(kPrompt) + " " + kPrompt);
 
   // A rear archer redraws until it finds a living hero.
   g.CurrentRoom.Beings = {};
@@ -201,7 +205,7 @@ TEST_F(Fight, APartyWithNobodyStandingIsLostAndNothingMoreHappens) {
   CombatTurn(g);
   ASSERT_TRUE(t.ui.Ended);
   EXPECT_EQ(t.ui.Boxes.back().Text.rfind("Y aquí termina la increíble gesta", 0), 0u);
-  EXPECT_EQ(Data(), "");
+  EXPECT_EQ(t.Data(), "");
   EXPECT_EQ(g.Party(1).Name.Trimmed(), "Urso, guerrero humano");  // no close-up after the end
 
   // The last hero falling to its own spell loses the party too, before any monster acts.
@@ -222,22 +226,22 @@ TEST_F(Fight, FlightSucceedsOnHalfTheDrawsAndCostsExperience) {
   Add(kKobold, 6, 6);
   g.InCombat = true;
   t.random.Play({0.5});
-  Press(72);
+  t.Press(72);
   EXPECT_FALSE(g.InCombat);
   EXPECT_TRUE(g.TimerEnabled(TimerId::TMRRecuperacion));
   EXPECT_EQ(g.CurrentRoomIndex, 2);
   EXPECT_EQ(g.CursorX, 2);
   EXPECT_EQ(g.CursorY, 6);
-  EXPECT_EQ(Data(), "Huyes del combate, perdiendo honor y experiencia al hacerlo.2, 6 ");
+  EXPECT_EQ(t.Data(), "Huyes del combate, perdiendo honor y experiencia al hacerlo.2, 6 ");
   EXPECT_EQ(g.Party(1).Experience, -30);
   EXPECT_EQ(g.Party(3).Experience, -20);
 
   EnterRoom(g, 4, -1, false);
   g.InCombat = true;
   t.random.Play({0.49, 0.0});
-  Press(72);
+  t.Press(72);
   EXPECT_TRUE(g.InCombat);
-  EXPECT_EQ(Data().rfind(
+  EXPECT_EQ(t.Data().rfind(
                 "No logras huír del combate\r\nUrso, guerrero humano ha fallado en su ataque.", 0),
             0u);
 }
@@ -247,31 +251,13 @@ TEST_F(Fight, OtherKeysInCombatOnlyGetThePrompt) {
   int16_t code = keys::kLeft;
   HandleKey(g, code, 0);
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(Data(), "Pulse a para atacar, h para huir y g para grupo.");
-  Press(83);
-  EXPECT_EQ(Data(), "Pulse a para atacar, h para huir y g para grupo. ");
+  EXPECT_EQ(t.Data(), "Pulse a para atacar, h para huir y g para grupo.");
+  t.Press(83);
+  EXPECT_EQ(t.Data(), "Pulse a para atacar, h para huir y g para grupo. ");
   code = 115;  // F4 is passed on untouched
   HandleKey(g, code, 0);
   EXPECT_EQ(code, 115);
   EXPECT_EQ(g.CursorX, 5);
-}
-
-TEST_F(Fight, PursuersCloseInAndTheFightStartsInsideTheTick) {
-  const int16_t near = Add(kKobold, 2, 4);
-  const int16_t far = Add(kKobold, 12, 5);
-  g.SetTimer(TimerId::TMRPersecu, true);
-  t.random.Play({0});
-  TimerTick(g, TimerId::TMRPersecu);
-  EXPECT_EQ(g.DungeonBeings(near).X, 3);
-  EXPECT_EQ(g.DungeonBeings(near).Y, 5);
-  EXPECT_FALSE(g.InCombat);
-  TimerTick(g, TimerId::TMRPersecu);
-  EXPECT_TRUE(g.InCombat);
-  EXPECT_FALSE(g.TimerEnabled(TimerId::TMRPersecu));
-  EXPECT_FALSE(g.TimerEnabled(TimerId::TMRRecuperacion));
-  EXPECT_EQ(g.Text(TextArea::TBGeneral), "Modo combate activado ");
-  EXPECT_EQ(Data().rfind("Urso, guerrero humano ha fallado en su ataque.", 0), 0u);
-  EXPECT_EQ(g.DungeonBeings(far).X, 10);  // the one behind still stepped
 }
 
 TEST_F(Fight, RecoveryGivesLifeToTheLivingAndMagicToAll) {

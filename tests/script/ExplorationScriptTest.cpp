@@ -1,30 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/script/Runner.hpp"
+#include "support/RunnerEvents.hpp"
 
 namespace zorvek::script {
 namespace {
 
-using Json = nlohmann::json;
+using testing::Json;
 
 std::vector<Json> PlayScriptFile(const std::string& name, int seed) {
   std::ifstream file(std::string(ZORVEK_TEST_DATA) + "/" + name);
   std::stringstream text;
   text << file.rdbuf();
-  RunnerOptions o;
-  o.Seed = seed;
-  o.Dir = ::testing::TempDir();
-  std::ostringstream out;
-  std::ostringstream err;
-  EXPECT_EQ(RunScript(o, text.str(), out, err), kExitDone) << err.str();
-  std::vector<Json> events;
-  std::istringstream lines(out.str());
-  for (std::string line; std::getline(lines, line);) events.push_back(Json::parse(line));
-  return events;
+  return testing::RunEvents(testing::Seeded(seed), text.str());
 }
 
 // Finds the texts, in this order, among the writes to the text areas.
@@ -97,10 +87,7 @@ TEST(ExplorationScript, FirstWalkThroughTheStartingAreaTellsEveryStepExactly) {
   EXPECT_EQ(pans[1], 14);
   EXPECT_EQ(volumes[0], 98);
 
-  Json state;
-  for (const auto& e : events) {
-    if (e["e"] == "state") state = e["state"];
-  }
+  const Json state = testing::LastState(events);
   EXPECT_EQ(state["CurrentRoomIndex"], 4);
   EXPECT_EQ(state["Rooms"][2]["Exits"][2]["IsOpen"], true);
   EXPECT_EQ(state["Rooms"][2]["Exits"][2]["LockNo"], 0);

@@ -64,13 +64,8 @@ class RecordingSound final : public SoundSystem {
 // A game in "/juego" whose sound channels are recorded.
 struct SoundGame {
   explicit SoundGame(const std::string& programDir = "/juego")
-      : game(Ports{ui, random, clock, sound}, Settings(programDir)) {
+      : game(Ports{ui, random, clock, sound}, RunSettings{programDir, std::nullopt}) {
     game.SoundDir = "/juego/Sonidos/";
-  }
-  static RunSettings Settings(const std::string& programDir) {
-    RunSettings settings;
-    settings.ProgramDir = programDir;
-    return settings;
   }
 
   RecordingUi ui;

@@ -8,6 +8,7 @@
 
 #include "model/Game.hpp"
 #include "platform/Dialog.hpp"
+#include "startup/Keyboard.hpp"
 
 namespace zorvek::testing {
 
@@ -20,9 +21,7 @@ class RecordingUi final : public Ui {
     std::string Title;
   };
 
-  void TextChanged(TextArea area, const std::string& text) override {
-    Writes.push_back({area, text});
-  }
+  void TextChanged(TextArea, const std::string&) override {}
   void Beep() override { ++Beeps; }
   Answer MessageBox(const std::string& text, Buttons buttons, const std::string& title) override {
     Boxes.push_back({text, buttons, title});
@@ -39,7 +38,7 @@ class RecordingUi final : public Ui {
     TypedAnswers.pop_front();
     return a;
   }
-  void TimerSwitched(TimerId timer, bool enabled) override { Timers.push_back({timer, enabled}); }
+  void TimerSwitched(TimerId, bool) override {}
   // The window opens (Load) and the player closes it at once, unless a test gives
   // OnDialog something to do with it first.
   void ShowDialog(DialogModel& dialog) override {
@@ -48,29 +47,17 @@ class RecordingUi final : public Ui {
     if (OnDialog) OnDialog(dialog);
     if (!dialog.Closed()) dialog.Act(dialog.CloseControl(), std::nullopt);
   }
-  void ControlChanged(DialogId dialog, const std::string& control,
-                      const ControlView& view) override {
-    Controls.push_back({dialog, control, view});
-  }
-  void CloseGameWindow() override { Closed = true; }
+  void ControlChanged(DialogId, const std::string&, const ControlView&) override {}
+  void CloseGameWindow() override {}
   void EndProgram() override { Ended = true; }
 
-  std::vector<std::pair<TextArea, std::string>> Writes;
   std::vector<Box> Boxes;
   std::vector<Box> Inputs;
-  std::vector<std::pair<TimerId, bool>> Timers;
   std::vector<DialogId> Dialogs;
-  struct ControlEvent {
-    DialogId Dialog;
-    std::string Control;
-    ControlView View;
-  };
-  std::vector<ControlEvent> Controls;
   std::function<void(DialogModel&)> OnDialog;
   std::deque<Answer> YesNoAnswers;
   std::deque<std::string> TypedAnswers;
   int Beeps = 0;
-  bool Closed = false;
   bool Ended = false;
 };
 
@@ -127,9 +114,17 @@ class SilentSound final : public SoundSystem {
   };
 };
 
-// A game with recording ports, for driving procedures directly.
+// A game with recording ports, for driving procedures directly or key by key.
 struct TestGame {
   explicit TestGame(RunSettings settings = {}) : game(Ports{ui, random, clock, sound}, settings) {}
+
+  void Press(int16_t code, int16_t shift = 0) { HandleKey(game, code, shift); }
+  // Types the digits into the cell menu and presses Enter.
+  void Type(const std::string& digits) {
+    for (char c : digits) Press(static_cast<int16_t>(c));
+    Press(keys::kEnter);
+  }
+  const std::string& Data() const { return game.Text(TextArea::TBDatos); }
 
   RecordingUi ui;
   ScriptedRandom random;
