@@ -4,6 +4,7 @@
 #include "board/Board.hpp"
 #include "combat/Combat.hpp"
 #include "generation/Generation.hpp"
+#include "model/Text.hpp"
 #include "party/PartyDialog.hpp"
 #include "sound/Sound.hpp"
 #include "startup/SaveLoad.hpp"
@@ -103,7 +104,9 @@ void TypeMenuDigit(Game& game, int16_t& keyCode) {
 void EraseMenuDigit(Game& game) {
   game.CellMenuInput.pop_back();
   std::string data = game.Text(TextArea::TBDatos);
-  if (!data.empty()) data.pop_back();
+  // The last character, not the last byte: a report's accented letter must not be cut
+  // in half when the player erases a menu digit after it.
+  data.resize(data.size() - LastChar(data).size());
   game.SetText(TextArea::TBDatos, data);
 }
 

@@ -75,6 +75,10 @@ TEST_F(Exploration, OutOfRangeAndOddNumbersCloseTheMenu) {
   t.Press('3');
   EXPECT_EQ(t.game.CellMenuInput, "13");
   EXPECT_EQ(t.Data(), "13");
+  // Erasing takes the last character, never half of an accented one.
+  t.game.SetText(TextArea::TBDatos, "posición");
+  t.Press(keys::kBackspace);
+  EXPECT_EQ(t.Data(), "posició");
 }
 
 TEST_F(Exploration, TempleHealsEveryoneEvenTheFallen) {

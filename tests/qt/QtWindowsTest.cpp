@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -191,6 +192,41 @@ class BoxCloser {
   QTimer timer_;
 };
 
+// Answers every box and closes every dialog that opens, picking at random among the
+// answers a player could give, odd ones included.
+class RandomAnswers {
+ public:
+  explicit RandomAnswers(uint32_t seed) : pick_(seed) {
+    timer_.setInterval(2);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenWindow(); });
+    timer_.start();
+  }
+  int answered = 0;
+
+ private:
+  void AnswerOpenWindow() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    ++answered;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      QList<QAbstractButton*> buttons = box->buttons();
+      buttons.at(static_cast<qsizetype>(pick_() % buttons.size()))->click();
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+      static const char* const kTyped[] = {"1", "2", "4", "0", "-3", "2,5", "99999999", "abc", ""};
+      input->setTextValue(QString::fromUtf8(kTyped[pick_() % std::size(kTyped)]));
+      if (pick_() % 4 == 0) {
+        input->reject();
+      } else {
+        input->accept();
+      }
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      if (qobject_cast<GameWindow*>(dialog) == nullptr) dialog->reject();
+    }
+  }
+  std::mt19937 pick_;
+  QTimer timer_;
+};
+
 }  // namespace
 
 class QtWindowsTest : public QObject {
@@ -201,9 +237,9 @@ class QtWindowsTest : public QObject {
   LoggedSound sound_;
   int beeps_ = 0;
 
-  std::unique_ptr<GameWindow> NewWindow(int32_t difficulty = 1) {
+  std::unique_ptr<GameWindow> NewWindow(int32_t difficulty = 1, int32_t seed = kSeed) {
     zorvek::qt::GameWindowSetup setup{sound_,
-                                      zorvek::RunSettings{dir_.path().toStdString(), kSeed},
+                                      zorvek::RunSettings{dir_.path().toStdString(), seed},
                                       difficulty,
                                       false,
                                       [this] { ++beeps_; },
@@ -567,6 +603,60 @@ class QtWindowsTest : public QObject {
     }
     QCOMPARE(Area(*window, TextArea::TBDatos),
              QStringLiteral("Lectura de coordenadas desactivada"));
+  }
+
+  void randomKeysAndTicksNeverBreakTheWindow() {
+    // Many seeds, random keys with random modifiers, timer ticks, and random answers to
+    // every box and dialog: the window keeps the game's data line and the focus until
+    // the game ends.
+    const Qt::Key keys[] = {
+        Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Left,
+        Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,      Qt::Key_Return, Qt::Key_Enter,
+        Qt::Key_Escape, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Menu,   Qt::Key_0,
+        Qt::Key_1,      Qt::Key_2,     Qt::Key_3,         Qt::Key_4,      Qt::Key_9,
+        Qt::Key_A,      Qt::Key_C,     Qt::Key_E,         Qt::Key_G,      Qt::Key_H,
+        Qt::Key_S,      Qt::Key_T,     Qt::Key_V,         Qt::Key_F1,     Qt::Key_F2,
+        Qt::Key_F3,     Qt::Key_F5,    Qt::Key_F7,        Qt::Key_F8,     Qt::Key_Tab};
+    const Qt::KeyboardModifiers mods[] = {
+        Qt::NoModifier,  Qt::NoModifier,      Qt::NoModifier,
+        Qt::NoModifier,  Qt::ControlModifier, Qt::ShiftModifier,
+        Qt::AltModifier, Qt::KeypadModifier,  Qt::ControlModifier | Qt::ShiftModifier};
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+      auto window = NewWindow(seed % 2 == 0 ? 1 : 5, static_cast<int32_t>(seed));
+      Game& game = window->game();
+      RandomAnswers answers(seed);
+      if (seed > 1) {
+        for (int p = 1; p <= 4; ++p) game.Party(p) = game.DungeonBeings(p);
+        game.AnyRecruited = true;
+        game.RecruitingOpen = false;
+      }
+      for (uint32_t phase = 1; phase < seed % 5 + 1; ++phase) zorvek::CompletePhase(game);
+      QPlainTextEdit* data = window->TextWidget(TextArea::TBDatos);
+      std::mt19937 pick(seed);
+      for (int n = 0; n < 300 && window->End() == GameEnd::Open; ++n) {
+        if (pick() % 8 == 0) {
+          window->Tick(static_cast<TimerId>(pick() % 3));
+        } else {
+          Qt::Key k = keys[pick() % std::size(keys)];
+          Qt::KeyboardModifiers m = mods[pick() % std::size(mods)];
+          // Walks go several steps one way, so that the party leaves its room.
+          int times =
+              k >= Qt::Key_Left && k <= Qt::Key_Down ? static_cast<int>(pick() % 10) + 1 : 1;
+          for (int i = 0; i < times && window->End() == GameEnd::Open; ++i) {
+            QTest::keyClick(data, k, i == 0 ? m : Qt::NoModifier);
+          }
+        }
+        if (window->End() != GameEnd::Open) break;
+        QVERIFY(!window->ModalOpen());
+        QVERIFY2(Area(*window, TextArea::TBDatos).endsWith(Shown(game.Text(TextArea::TBDatos))),
+                 qPrintable(QStringLiteral("seed %1, step %2: shown \"%3\", game \"%4\"")
+                                .arg(seed)
+                                .arg(n)
+                                .arg(Area(*window, TextArea::TBDatos),
+                                     Shown(game.Text(TextArea::TBDatos)))));
+        QCOMPARE(Area(*window, TextArea::TBGeneral), Shown(game.Text(TextArea::TBGeneral)));
+      }
+    }
   }
 
   void closingTheWindowReleasesTheSoundChannels() {

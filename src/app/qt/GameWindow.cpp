@@ -77,6 +77,9 @@ class GameWindow::ModalScope {
 QString Shown(const std::string& text) {
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // A lone carriage return (left when a digit is erased after a line end) breaks the
+  // line too.
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;
 }
 
