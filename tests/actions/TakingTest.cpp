@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "actions/Actions.hpp"
-#include "startup/StartUp.hpp"
 #include "support/TestGame.hpp"
 
 namespace zorvek {
@@ -11,27 +10,14 @@ namespace {
 // standing on the empty cell (2, 2) of the cells.
 struct Taking : ::testing::Test {
   Taking() : t(RunSettings{"/tmp", 5}) {
-    StartGameWindow(t.game);
-    t.game.Party(1) = t.game.DungeonBeings(1);
-    t.game.Party(2) = t.game.DungeonBeings(4);
-    t.game.AnyRecruited = true;
-    t.game.CursorX = 2;
-    t.game.CursorY = 2;
+    t.Start({1, 4});
+    t.game.CursorX = t.game.CursorY = 2;
   }
   Item& Lay(int slot, const std::string& name, int16_t quantity = 0) {
-    Item& item = t.game.CurrentRoom.Items(slot);
-    item = Item{};
-    item.Name = name;
-    item.Quantity = quantity;
-    item.X = 2;
-    item.Y = 2;
+    Item& item =
+        t.game.CurrentRoom.Items(slot) = {.X = 2, .Y = 2, .Name = name, .Quantity = quantity};
     t.game.Rooms(1).Items(slot) = item;
     return item;
-  }
-  // Chooses, in the cell menu, the object and then the entry and hero given.
-  void Choose(std::initializer_list<const char*> answers) {
-    t.Press(keys::kEnter);
-    for (const char* a : answers) t.Type(a);
   }
 
   testing::TestGame t;
@@ -51,13 +37,13 @@ TEST_F(Taking, MenuListsCoinsAndTakesWithTheChosenHero) {
   EXPECT_EQ(t.Data(), "Sukir, hechicero humano coge  las 12 monedas.");
   EXPECT_EQ(t.game.Party(2).Coins, 12);
   EXPECT_TRUE(t.game.Rooms(1).Items(2).Name.IsEmpty());
-  Choose({"1", "1", "1"});
+  t.Choose({"1", "1", "1"});
   EXPECT_EQ(t.Data(), "Urso, guerrero humano coge  la moneda.");
 
   // The fallen are left out of the list, and a choice beyond it takes nothing.
   Lay(1, "Perla");
   t.game.Party(2).Life = 0;
-  Choose({"1", "1"});
+  t.Choose({"1", "1"});
   EXPECT_EQ(t.Data().find("Sukir"), std::string::npos);
   t.Type("2");
   EXPECT_EQ(t.game.CellMenuState, 0);
@@ -66,7 +52,7 @@ TEST_F(Taking, MenuListsCoinsAndTakesWithTheChosenHero) {
 
 TEST_F(Taking, BooksBurnWarriorsAndStayButSorcerersTakeThem) {
   Lay(1, "Libro dardos de fuego").IsMasculine = kTrue;
-  Choose({"1", "1", "1"});
+  t.Choose({"1", "1", "1"});
   EXPECT_EQ(t.Data(),
             "Cuando Urso, guerrero humano intenta coger el libro, siente una especie de descarga "
             "en la mano y lo suelta automáticamente." +
@@ -114,7 +100,7 @@ TEST_F(Taking, ControlDigitRefusesWhatCannotBeTaken) {
   EXPECT_EQ(t.Data(), "Ese héroe no puede llevar más cosas");
   EXPECT_EQ(t.game.CurrentRoom.Items(2).Name.Trimmed(), "Perla");
   // Decorations are looked at from the menu.
-  Choose({"1"});
+  t.Choose({"1"});
   EXPECT_EQ(t.Data(), "Observas una bonita Mesa que es parte del decorado");
 }
 
@@ -144,7 +130,7 @@ TEST_F(Taking, PushingABarTwiceRestoresItsDoor) {
   bar.BarTargetRoom = 2;
   bar.BarTargetExit = 2;
   t.game.Rooms(2).Exits(2).IsOpen = kFalse;
-  Choose({"1"});
+  t.Choose({"1"});
   EXPECT_EQ(t.Data(), "Barra de metal\r\n1. Empujar hacia arriba\r\n2. Examinar\r\n0. Cancelar");
   t.Type("1");
   EXPECT_EQ(t.Data(),
@@ -152,7 +138,7 @@ TEST_F(Taking, PushingABarTwiceRestoresItsDoor) {
             "bajo tus pies, y cesa cuando la barra se detiene al alcanzar una especie de tope.");
   EXPECT_TRUE(IsSet(t.game.Rooms(2).Exits(2).IsOpen));
   EXPECT_EQ(t.game.CurrentRoom.Items(1).BarPosition, 1);
-  Choose({"1", "1"});
+  t.Choose({"1", "1"});
   EXPECT_NE(t.Data().find("hacia abajo"), std::string::npos);
   EXPECT_FALSE(IsSet(t.game.Rooms(2).Exits(2).IsOpen));
   EXPECT_EQ(t.game.CurrentRoom.Items(1).BarPosition, 0);

@@ -7,14 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "audio/SdlSound.hpp"
-#include "sound/RecordingSound.hpp"
 #include "sound/Sound.hpp"
+#include "support/TestGame.hpp"
 
 namespace zorvek::audio {
 namespace {
@@ -94,13 +93,10 @@ const std::vector<std::string> kTunes{"Caverna.mp3", "Caverna2.mp3", "Bosque.mp3
 // Every effect the channel plan and the fights ask for is there, decodes, and peaks near
 // -1 dBFS: swings at -3 and their hits at -1, so always between -4 and -0.5 dBFS.
 TEST_F(SoundFilesTest, EveryEffectTheGameAsksForExistsDecodesAndPeaksNearMinusOneDecibel) {
-  testing::TestGame t;
-  testing::RecordingSound sound;
-  Game game(Ports{t.ui, t.random, t.clock, sound}, RunSettings{"/juego", std::nullopt});
-  game.SoundDir = "/juego/Sonidos/";
-  InitSounds(game);
+  testing::SoundGame t;
+  InitSounds(t.game);
   std::set<std::string> asked{"Grito.wav"};
-  for (const std::string& line : sound.Log) {
+  for (const std::string& line : t.sound.Log) {
     const auto at = line.find("load Sonidos/");
     if (at != std::string::npos && line.ends_with(".wav")) asked.insert(line.substr(at + 13));
   }

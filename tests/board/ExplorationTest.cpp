@@ -3,7 +3,6 @@
 #include "actions/Actions.hpp"
 #include "board/Board.hpp"
 #include "startup/Keyboard.hpp"
-#include "startup/StartUp.hpp"
 #include "support/TestGame.hpp"
 
 namespace zorvek {
@@ -11,15 +10,7 @@ namespace {
 
 // A new game (seeded) standing in the cells, driven key by key.
 struct Exploration : ::testing::Test {
-  Exploration() : t(RunSettings{"/tmp", 7}) { StartGameWindow(t.game); }
-
-  // Recruits the candidate listed `option`-th on the cursor's cell into `position`.
-  void Recruit(int option, int position) {
-    t.Press(keys::kEnter);
-    t.Type(std::to_string(option));
-    t.Type("1");
-    t.Type(std::to_string(position));
-  }
+  Exploration() : t(RunSettings{"/tmp", 7}) { t.Start(); }
   testing::TestGame t;
 };
 
@@ -43,9 +34,7 @@ TEST_F(Exploration, RecruitingFillsChosenMarchingPositions) {
   EXPECT_TRUE(t.game.AnyRecruited);
 
   // Position 3 is taken: the list leaves it out, and choosing it anyway is cancelled.
-  t.Press(keys::kEnter);
-  t.Type("1");
-  t.Type("1");
+  t.Choose({"1", "1"});
   EXPECT_EQ(t.Data().find("3. En retaguardia"), std::string::npos);
   t.Type("3");
   EXPECT_EQ(t.game.Text(TextArea::TBOpciones), "Cancelado");
@@ -55,8 +44,7 @@ TEST_F(Exploration, RecruitingFillsChosenMarchingPositions) {
 
 TEST_F(Exploration, OutOfRangeAndOddNumbersCloseTheMenu) {
   for (const char* typed : {"0", "9", "99999999999"}) {
-    t.Press(keys::kEnter);
-    t.Type(typed);
+    t.Choose({typed});
     EXPECT_EQ(t.game.CellMenuState, 0) << typed;
     EXPECT_TRUE(t.game.CellMenuInput.empty());
   }
@@ -82,7 +70,7 @@ TEST_F(Exploration, OutOfRangeAndOddNumbersCloseTheMenu) {
 }
 
 TEST_F(Exploration, TempleHealsEveryoneEvenTheFallen) {
-  for (int p = 1; p <= 4; ++p) Recruit(1, p);
+  for (const char* p : {"1", "2", "3", "4"}) t.Choose({"1", "1", p});  // recruit all four
   int temple = 0;
   for (int r = 5; r <= t.game.Rooms.Upper(); ++r) {
     if (t.game.Rooms(r).Name.Trimmed() == "Templo de curación") temple = r;
@@ -111,19 +99,12 @@ TEST_F(Exploration, ReportsListExitsBeingsObjectsAndParty) {
             "\r\nRuansar, explorador elfo, \r\nSuusar, hechicero elfo en 2, 3;  Glein, guerrero "
             "enano, \r\nTalin, guerrero enano, \r\nGamli, explorador enano, \r\nZöhn, hechicero "
             "enano en 3, 1;  ");
-  Item coins;
-  coins.Name = "Monedas";
-  coins.Quantity = 40;
-  coins.X = 1;
-  coins.Y = 3;
-  t.game.CurrentRoom.Items(5) = coins;
-  coins.Quantity = 1;
-  coins.X = 2;
-  t.game.CurrentRoom.Items(6) = coins;
+  t.game.CurrentRoom.Items(5) = {.X = 1, .Y = 3, .Name = "Monedas", .Quantity = 40};
+  t.game.CurrentRoom.Items(6) = {.X = 2, .Y = 3, .Name = "Monedas", .Quantity = 1};
   t.Press('T');
   EXPECT_EQ(t.Data(), "40 monedas en 1, 3;  Moneda en 2, 3;  ");
-  Recruit(1, 1);
-  Recruit(1, 3);
+  t.Choose({"1", "1", "1"});  // Urso to the front
+  t.Choose({"1", "1", "3"});  // Jan behind
   t.Press('V');
   EXPECT_EQ(t.Data(),
             "Urso, guerrero humano Vida: 28 / 28 . Magia: 3 / 3\r\n"

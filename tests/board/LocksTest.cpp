@@ -11,12 +11,7 @@ namespace {
 
 struct LocksTest : ::testing::Test {
   LocksTest() {
-    t.game.Rooms.ReDim(0, 4);
-    for (int i = 1; i <= 4; ++i) {
-      t.game.Rooms(i).Index = static_cast<int16_t>(i);
-      t.game.Rooms(i).Width = 5;
-      t.game.Rooms(i).Height = 9;
-    }
+    t.BlankRooms(4, 5, 9);
     t.game.DungeonBeings.ReDim(1, 21);
     BuildLockNames(t.game);
   }
@@ -69,9 +64,7 @@ TEST_F(LocksTest, NoKeyWhenFloorAndCarrierAreFullOrPastTheTwentiethLock) {
 }
 
 TEST_F(LocksTest, KeySearchUsesUpTheFirstKeyOfTheLockInHandsBodyOrPackEvenOnTheDead) {
-  Item key;
-  key.Name = "Llave verde";
-  key.KeyNo = 4;
+  const Item key{.Name = "Llave verde", .KeyNo = 4};
   t.game.Party(1).Life = 0;
   t.game.Party(1).LeftHand = key;
   t.game.Party(1).Inventory(3) = key;

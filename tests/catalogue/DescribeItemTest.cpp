@@ -20,33 +20,20 @@ TEST(DescribeItem, BooksTellTheirSchoolScrollsAndWeaponsTheirFigures) {
             NameLine("Bastón de combate") +
                 "Arma cuerpo a cuerpo \r\nArma a dos manos\r\nDaño máximo: 24\r\n"
                 "Bonus al ataque: 1\r\nBonus a la defensa: 1\r\n");
-  Item healing;
-  healing.Name = "Pergamino agua";
-  healing.IsSpell = kTrue;
-  healing.SpellLevel = 2;
-  healing.MaxHealing = 20;
+  const Item healing{.Name = "Pergamino agua", .MaxHealing = 20, .IsSpell = kTrue, .SpellLevel = 2};
   EXPECT_EQ(DescribeItem(healing), NameLine("Pergamino agua") +
                                        "Objeto mágico\r\nConjuro de nivel 2\r\n"
                                        "Curación máxima: 20\r\nEscuela: Agua");
-  Item coins;
-  coins.Name = "Monedas";
-  coins.Quantity = 30;
-  EXPECT_EQ(DescribeItem(coins),
+  EXPECT_EQ(DescribeItem(Item{.Name = "Monedas", .Quantity = 30}),
             NameLine("Monedas") +
                 "Cantidad : 30\r\n30  monedas de las utilizadas habitualmente para comprar y "
                 "vender.");
-}
-
-TEST(DescribeItem, OnlyValuablesWithNothingElseToTellLookPrecious) {
-  Item pearl;
-  pearl.Name = "Perla";
-  EXPECT_EQ(DescribeItem(pearl), NameLine("Perla") + "Parece ser un objeto de mucho valor.");
-  Item counted = pearl;
-  counted.Quantity = 2;
-  EXPECT_EQ(DescribeItem(counted), NameLine("Perla") + "Cantidad : 2\r\n");
-  Item pot;
-  pot.Name = "Jarrón";
-  EXPECT_EQ(DescribeItem(pot), NameLine("Jarrón"));
+  // Only valuables with nothing else to tell look precious.
+  EXPECT_EQ(DescribeItem(Item{.Name = "Perla"}),
+            NameLine("Perla") + "Parece ser un objeto de mucho valor.");
+  EXPECT_EQ(DescribeItem(Item{.Name = "Perla", .Quantity = 2}),
+            NameLine("Perla") + "Cantidad : 2\r\n");
+  EXPECT_EQ(DescribeItem(Item{.Name = "Jarrón"}), NameLine("Jarrón"));
 }
 
 }  // namespace

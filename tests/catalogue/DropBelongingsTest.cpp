@@ -31,11 +31,6 @@ class DropBelongings : public ::testing::Test {
     while (!names.empty() && names.back().empty()) names.pop_back();
     return names;
   }
-  static Item Named(const char* name) {
-    Item item;
-    item.Name = name;
-    return item;
-  }
 
   testing::TestGame t;
   Being fallen;
@@ -82,14 +77,13 @@ TEST_F(DropBelongings, RationAndPotionComeByChanceWithTheirDrawnSizes) {
 }
 
 TEST_F(DropBelongings, BelongingsFillTheFreeSlotsInOrderExceptNaturalWeapons) {
-  Floor(1) = Named("Perla");
-  Floor(3) = Named("Collar");
-  fallen.Inventory(5) = Named("Broche");
-  fallen.Inventory(2) = Named("Llave verde");
-  fallen.RightHand = Named("Espada corta");
-  fallen.LeftHand = Named("Garras");
-  fallen.LeftHand.IsNatural = kTrue;
-  fallen.Body = Named("Peto de cuero");
+  Floor(1) = Item{.Name = "Perla"};
+  Floor(3) = Item{.Name = "Collar"};
+  fallen.Inventory(5) = Item{.Name = "Broche"};
+  fallen.Inventory(2) = Item{.Name = "Llave verde"};
+  fallen.RightHand = Item{.Name = "Espada corta"};
+  fallen.LeftHand = Item{.Name = "Garras", .IsNatural = kTrue};
+  fallen.Body = Item{.Name = "Peto de cuero"};
   Drop({0.0, 0.0, 0.999, 0.0, kNoLuck});
   EXPECT_EQ(FloorNames(),
             (std::vector<std::string>{"Perla", "Llave verde", "Collar", "Broche", "Espada corta",
@@ -99,9 +93,9 @@ TEST_F(DropBelongings, BelongingsFillTheFreeSlotsInOrderExceptNaturalWeapons) {
 }
 
 TEST_F(DropBelongings, AFullFloorTakesNothingMoreAndDrawsNoMoreChances) {
-  for (int s = 1; s <= 19; ++s) Floor(s) = Named("Piedra");
-  fallen.Inventory(1) = Named("Cuchillo");
-  fallen.RightHand = Named("Machete");
+  for (int s = 1; s <= 19; ++s) Floor(s) = Item{.Name = "Piedra"};
+  fallen.Inventory(1) = Item{.Name = "Cuchillo"};
+  fallen.RightHand = Item{.Name = "Machete"};
   Drop({0.0, 0.0, 0.999, 0.0, 0.0});
   EXPECT_EQ(Floor(20).Name.Trimmed(), "Cuchillo");
   EXPECT_EQ(t.random.Draws, 3);
@@ -112,12 +106,9 @@ TEST_F(DropBelongings, AFullFloorTakesNothingMoreAndDrawsNoMoreChances) {
 }
 
 TEST_F(DropBelongings, AScrollLiesOnTheFloorAsABookOfTheSameSpell) {
-  fallen.RightHand = Named("Pergamino fuego letal");
-  fallen.RightHand.IsSpell = kTrue;
-  fallen.RightHand.SpellLevel = 1;
-  fallen.RightHand.MaxDamage = 10;
-  fallen.Inventory(1) = Named("pergamino lluvia de fuego");
-  fallen.Inventory(1).SpellLevel = 1;
+  fallen.RightHand =
+      Item{.Name = "Pergamino fuego letal", .MaxDamage = 10, .IsSpell = kTrue, .SpellLevel = 1};
+  fallen.Inventory(1) = Item{.Name = "pergamino lluvia de fuego", .SpellLevel = 1};
   Drop({0.0, 0.0, 0.0, kNoLuck, kNoLuck});
   ASSERT_EQ(FloorNames(),
             (std::vector<std::string>{"pergamino lluvia de fuego", "Libro fuego letal"}));

@@ -18,22 +18,15 @@ Sheet SheetOf(const Being& h) {
           h.MeleeAttack, h.RangedAttack, h.MagicAttack,  h.Defence, h.ExperienceFactor};
 }
 
-class HeroRoster : public ::testing::Test {
- protected:
-  void SetUp() override {
-    t.game.Rooms.ReDim(0, 1);
-    t.game.Party(2).Name = "Alguien";
-    t.game.DungeonBeings.ReDim(1, 30);
-    t.game.DungeonBeings(15).Life = 99;
-    t.random.Play({0.5});
-    BuildHeroRoster(t.game);
-  }
-  const Being& Hero(int k) const { return t.game.DungeonBeings(k); }
-
+TEST(HeroRoster, CandidatesStartWholeInRoomOneWithOneWeaponOrScrollAndNothingElse) {
   testing::TestGame t;
-};
-
-TEST_F(HeroRoster, CandidatesStartWholeInRoomOneWithOneWeaponOrScroll) {
+  t.game.Rooms.ReDim(0, 1);
+  t.game.Party(2).Name = "Alguien";
+  t.game.DungeonBeings.ReDim(1, 30);
+  t.game.DungeonBeings(15).Life = 99;
+  t.random.Play({0.5});
+  BuildHeroRoster(t.game);
+  auto Hero = [&](int k) -> const Being& { return t.game.DungeonBeings(k); };
   for (int k = 1; k <= 12; ++k) {
     const Being& h = Hero(k);
     SCOPED_TRACE(h.Name.Trimmed());
@@ -57,9 +50,8 @@ TEST_F(HeroRoster, CandidatesStartWholeInRoomOneWithOneWeaponOrScroll) {
   EXPECT_EQ(SheetOf(Hero(12)), (Sheet{1, 2, 2, 3, 28, 9, 3, 3, 5, 4, 13}));
   EXPECT_EQ(Hero(12).X, 3);
   EXPECT_EQ(Hero(12).Y, 1);
-}
 
-TEST_F(HeroRoster, StartsFromAnEmptyPartyAndBlankBeingsWithoutDrawing) {
+  // The party and the beings after the candidates start empty, and nothing was drawn.
   for (int p = 1; p <= 4; ++p) EXPECT_TRUE(t.game.Party(p).Name.IsEmpty());
   EXPECT_EQ(t.game.DungeonBeings.Lower(), 1);
   EXPECT_EQ(t.game.DungeonBeings.Upper(), 19);

@@ -30,7 +30,7 @@ class MonsterCatalogue : public ::testing::Test {
   testing::TestGame t;
 };
 
-TEST_F(MonsterCatalogue, EveryKindStartsWholeWithOneUseOfItsWeaponButDragonsBreathe) {
+TEST_F(MonsterCatalogue, EveryKindAndBossStartsWholeWithOneUseOfItsWeaponButDragonsBreathe) {
   Build({0.0});
   ASSERT_EQ(t.game.MonsterCatalogue.Lower(), 1);
   ASSERT_EQ(t.game.MonsterCatalogue.Upper(), 19);
@@ -54,6 +54,20 @@ TEST_F(MonsterCatalogue, EveryKindStartsWholeWithOneUseOfItsWeaponButDragonsBrea
   EXPECT_EQ(SheetOf(Monster(17)), (Sheet{160, 21, 36, 36, 22, 30}));
   EXPECT_EQ(Weapon(17), "Aliento de fuego");
   EXPECT_EQ(Monster(3).RightHand.IsNatural & Monster(3).RightHand.IsPlural, kTrue);
+
+  // Bosses fight without magic and only the Aurak has an attack bonus.
+  for (int phase = 1; phase <= 5; ++phase) {
+    const Being& b = t.game.Bosses(phase);
+    SCOPED_TRACE(b.Name.Trimmed());
+    EXPECT_EQ(b.Life, b.MaxLife);
+    EXPECT_EQ(b.MaxMagic | b.Magic, 0);
+    EXPECT_EQ(b.RightHand.IsMelee, kTrue);
+    EXPECT_EQ(b.RightHand.IsTwoHanded, kFalse);
+    EXPECT_EQ(b.RightHand.AttackBonus, phase == 4 ? 5 : 0);
+  }
+  EXPECT_EQ(t.game.Bosses(5).Name.Trimmed(), "Rey dragón");
+  EXPECT_EQ(SheetOf(t.game.Bosses(5)), (Sheet{200, 0, 43, 43, 35, 40}));
+  for (int k = 6; k <= 10; ++k) EXPECT_EQ(t.game.Bosses(k), Being{});
 }
 
 TEST_F(MonsterCatalogue, TheThreeCastersLearnTheScrollPickedByTheirDraw) {
@@ -67,22 +81,6 @@ TEST_F(MonsterCatalogue, TheThreeCastersLearnTheScrollPickedByTheirDraw) {
   EXPECT_EQ(Weapon(11), "Pergamino hojas sable");
   EXPECT_EQ(Weapon(15), "Pergamino nieve mortal");
   for (int k : {7, 11, 15}) EXPECT_EQ(Monster(k).RightHand.IsSpell, kTrue) << k;
-}
-
-TEST_F(MonsterCatalogue, BossesFightWithoutMagicAndOnlyTheAurakHasAnAttackBonus) {
-  Build({0.0});
-  for (int phase = 1; phase <= 5; ++phase) {
-    const Being& b = t.game.Bosses(phase);
-    SCOPED_TRACE(b.Name.Trimmed());
-    EXPECT_EQ(b.Life, b.MaxLife);
-    EXPECT_EQ(b.MaxMagic | b.Magic, 0);
-    EXPECT_EQ(b.RightHand.IsMelee, kTrue);
-    EXPECT_EQ(b.RightHand.IsTwoHanded, kFalse);
-    EXPECT_EQ(b.RightHand.AttackBonus, phase == 4 ? 5 : 0);
-  }
-  EXPECT_EQ(t.game.Bosses(5).Name.Trimmed(), "Rey dragón");
-  EXPECT_EQ(SheetOf(t.game.Bosses(5)), (Sheet{200, 0, 43, 43, 35, 40}));
-  for (int k = 6; k <= 10; ++k) EXPECT_EQ(t.game.Bosses(k), Being{});
 }
 
 }  // namespace

@@ -1,28 +1,22 @@
 #include <gtest/gtest.h>
 
 #include "combat/Combat.hpp"
-#include "startup/StartUp.hpp"
 #include "support/TestGame.hpp"
 
 namespace zorvek {
 namespace {
 
 Item Scroll(const char* name, int16_t level, int32_t damage, int32_t healing) {
-  Item s;
-  s.Name = name;
-  s.IsSpell = kTrue;
-  s.SpellLevel = level;
-  s.MaxDamage = damage;
-  s.MaxHealing = healing;
-  return s;
+  return {.Name = name,
+          .MaxDamage = damage,
+          .MaxHealing = healing,
+          .IsSpell = kTrue,
+          .SpellLevel = level};
 }
 
 // Urso (warrior, factor 15) leads; Sukir (sorcerer) stands at position 4.
 struct Levels : ::testing::Test {
-  Levels() : t(RunSettings{"/tmp", 3}) {
-    StartGameWindow(g);
-    for (int p = 1; p <= 4; ++p) g.Party(p) = g.DungeonBeings(p);
-  }
+  Levels() : t(RunSettings{"/tmp", 3}) { t.Start({1, 2, 3, 4}); }
   void Answer(std::initializer_list<const char*> answers) {
     for (const char* a : answers) t.ui.TypedAnswers.emplace_back(a);
   }

@@ -238,13 +238,9 @@ inline void CheckBoss(const Game& game, Problems& out) {
 
 inline Problems CheckDungeon(const Game& game) {
   Problems out;
-  CheckBoss(game, out);
-  CheckWalls(game, out);
-  CheckPartners(game, out);
-  CheckSizesAndNames(game, out);
-  CheckKeysBeforeLocks(game, out);
-  CheckShopsAndTemple(game, out);
-  CheckBarsAndShortcuts(game, out);
+  for (auto check : {CheckBoss, CheckWalls, CheckPartners, CheckSizesAndNames, CheckKeysBeforeLocks,
+                     CheckShopsAndTemple, CheckBarsAndShortcuts})
+    check(game, out);
   if (!PlayerReachesTheEnd(game)) out.push_back("the player cannot reach the end");
   return out;
 }

@@ -8,12 +8,7 @@ namespace {
 
 struct Furnishing : ::testing::Test {
   Furnishing() {
-    t.game.Rooms.ReDim(0, 10);
-    for (int r = 1; r <= 10; ++r) {
-      t.game.Rooms(r).Index = static_cast<int16_t>(r);
-      t.game.Rooms(r).Width = 5;
-      t.game.Rooms(r).Height = 4;
-    }
+    t.BlankRooms(10, 5, 4);
     t.game.Phase = 1;
   }
   const Item& objectOf(int r) { return t.game.Rooms(r).Items(1); }
@@ -62,15 +57,13 @@ TEST_F(Furnishing, everyKindGetsOneObjectInsideTheRoom) {
 TEST_F(Furnishing, theTempleSendsItsMonstersAwayButKeepsTheKeys) {
   Room& room = t.game.Rooms(5);
   room.Name = "Cocinas";
-  room.Items(3).Name = "Llave gris";
-  room.Items(3).KeyNo = 2;
-  room.Items(4).Name = "Perla";
+  room.Items(3) = {.Name = "Llave gris", .KeyNo = 2};
+  room.Items(4) = {.Name = "Perla"};
   t.game.DungeonBeings.ReDim(1, 20);
   Being& carrier = t.game.DungeonBeings(20);
   carrier.X = 4;
   carrier.Y = 2;
-  carrier.Inventory(1).Name = "Llave roja";
-  carrier.Inventory(1).KeyNo = 5;
+  carrier.Inventory(1) = {.Name = "Llave roja", .KeyNo = 5};
   room.Beings(2) = 20;
   t.random.Play({0.0});
   PlaceTemple(t.game);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "board/Locks.hpp"
@@ -20,11 +21,7 @@ struct StartingArea : ::testing::Test {
     t.game.DungeonBeings.ReDim(1, 19);
   }
   Room& room(int i) { return t.game.Rooms(i); }
-  int beingsIn(int i) {
-    int n = 0;
-    for (int16_t b : room(i).Beings) n += b != 0;
-    return n;
-  }
+  long beingsIn(int i) { return 20 - std::count(room(i).Beings.begin(), room(i).Beings.end(), 0); }
   TestGame t;
 };
 

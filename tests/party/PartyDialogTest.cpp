@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <tuple>
-
 #include "catalogue/Catalogues.hpp"
 #include "party/PartyDialog.hpp"
 #include "party/PartySupport.hpp"
@@ -15,8 +12,7 @@ using Lines = std::vector<std::string>;
 
 struct PartyDialogTest : testing::PartyGame, ::testing::Test {
   PartyDialogTest() {
-    Hero(1).RightHand = Thing("Espada bastarda", 0, 15);
-    Hero(1).RightHand.IsMelee = kTrue;
+    Hero(1).RightHand = Item{.Name = "Espada bastarda", .IsMelee = kTrue, .Price = 15};
     Hero(1).Defence = 10;
   }
   PartyDialog& Open() {
@@ -42,11 +38,9 @@ TEST_F(PartyDialogTest, TheSheetAndTheListShowTheHero) {
   h.Strength = 7, h.Dexterity = 5, h.Constitution = 8, h.Power = 2, h.Life = 40;
   h.MaxLife = 52, h.Magic = 6, h.MaxMagic = 6, h.MeleeAttack = 15, h.RangedAttack = 12;
   h.MagicAttack = 7, h.Armour = 1, h.Level = 2, h.Experience = 50, h.ExperienceFactor = 15;
-  h.RightHand = Thing("Arco largo");
-  h.RightHand.IsTwoHanded = kTrue;
+  h.RightHand = Item{.Name = "Arco largo", .IsTwoHanded = kTrue};
   h.Inventory(2) = Thing("Ración de comida", 3);
-  h.Inventory(5) = Thing("Pergamino bola de fuego");
-  h.Inventory(5).SpellLevel = 3;
+  h.Inventory(5) = Item{.Name = "Pergamino bola de fuego", .SpellLevel = 3};
   h.Coins = 25;
   PartyDialog& d = Open();
   EXPECT_EQ(d.Controls().Text("TBNombre"), "Urso, guerrero humano");
@@ -99,65 +93,41 @@ TEST_F(PartyDialogTest, TheMenuOffersWhatFitsTheSelectedLine) {
 }
 
 TEST_F(PartyDialogTest, EveryRefusalIsToldAndChangesNothing) {
-  auto bow = [] {
-    Item b = Thing("Arco largo");
-    b.IsTwoHanded = kTrue;
-    return b;
+  // Chooses `line` and `entry`: the refusal `message` is told and Urso stays as he was.
+  auto refused = [&](int line, const char* entry, std::optional<int> arg, const char* message) {
+    const Being before = Hero(1);
+    ASSERT_TRUE(Choose(line, entry, arg)) << message;
+    EXPECT_EQ(LastBox(), message);
+    EXPECT_EQ(Hero(1), before) << message;
   };
-  auto fill = [](Being& h) {
-    for (Item& i : h.Inventory) i = Thing("Piedra");
-  };
-  const std::vector<std::tuple<std::function<void(testing::PartyGame&)>, int, const char*,
-                               std::optional<int>, std::string>>
-      cases = {
-          {[&](auto& g) { g.Hero(1).LeftHand = bow(), g.Hero(1).Inventory(1) = Thing("Collar"); },
-           3,
-           "MnuOpcDer",
-           {},
-           "Debe quitar el arma a dos manos de la mano izquierda para poder agarrar otras cosas "
-           "con la mano derecha"},
-          {[&](auto& g) { fill(g.Hero(1)), g.Hero(1).Inventory(1) = bow(); },
-           3,
-           "MnuOpcDer",
-           {},
-           "No puede colocar ahí el arma a dos manos porque no hay espacio para liberar la mano "
-           "izquierda"},
-          {[](auto& g) { g.Hero(1).Inventory(1) = Thing("Peto", 0, 25, 0, 1); },
-           3,
-           "MnuOpcIzq",
-           {},
-           "Ese objeto no se puede colocar en la mano"},
-          {[](auto& g) { g.Hero(1).Inventory(1) = Thing("Libro Ianse staea"); }, 3, "MnuOpcDarLis",
-           3,
-           "Urso, guerrero humano no está dispuesto a dar un libro arcano a alguien no iniciado "
-           "en los secretos de la magia."},
-          {[&](auto& g) { fill(g.Hero(3)); }, 0, "MnuOpcDarLis", 3,
-           "Elkor, explorador humano no puede llevar más cosas."},
-          {[](auto& g) {
-             for (Item& i : g.t.game.CurrentRoom.Items) i = Thing("Piedra");
-           },
-           0,
-           "MnuOpcDej",
-           {},
-           "No es posible dejar más cosas en la sala actual. Ya está llena a rebosar."},
-      };
-  for (const auto& [setup, line, entry, arg, message] : cases) {
-    testing::PartyGame g;
-    g.Hero(1).RightHand = Hero(1).RightHand;
-    setup(g);
-    const Being before = g.Hero(1);
-    PartyDialog d(g.t.game);
-    d.Load();
-    ASSERT_TRUE(d.Act("List1", line) && d.Act(entry, arg)) << message;
-    EXPECT_EQ(g.LastBox(), message);
-    EXPECT_EQ(g.Hero(1), before) << message;
-  }
+  const Item bow = {.Name = "Arco largo", .IsTwoHanded = kTrue};
+  Hero(1).LeftHand = bow;
+  Hero(1).Inventory(1) = Thing("Collar");
+  refused(3, "MnuOpcDer", {},
+          "Debe quitar el arma a dos manos de la mano izquierda para poder agarrar otras cosas "
+          "con la mano derecha");
+  Hero(1).LeftHand = {};
+  for (Item& i : Hero(1).Inventory) i = Thing("Piedra");
+  Hero(1).Inventory(1) = bow;
+  refused(3, "MnuOpcDer", {},
+          "No puede colocar ahí el arma a dos manos porque no hay espacio para liberar la mano "
+          "izquierda");
+  Hero(1).Inventory(1) = Thing("Peto", 0, 25, 0, 1);
+  refused(3, "MnuOpcIzq", {}, "Ese objeto no se puede colocar en la mano");
+  Hero(1).Inventory(1) = Thing("Libro Ianse staea");
+  refused(3, "MnuOpcDarLis", 3,
+          "Urso, guerrero humano no está dispuesto a dar un libro arcano a alguien no iniciado "
+          "en los secretos de la magia.");
+  for (Item& i : Hero(3).Inventory) i = Thing("Piedra");
+  refused(0, "MnuOpcDarLis", 3, "Elkor, explorador humano no puede llevar más cosas.");
+  for (Item& i : t.game.CurrentRoom.Items) i = Thing("Piedra");
+  refused(0, "MnuOpcDej", {},
+          "No es posible dejar más cosas en la sala actual. Ya está llena a rebosar.");
 }
 
 TEST_F(PartyDialogTest, ShieldsCountInTheLeftHandAndArmourOnTheBody) {
   Hero(1).LeftHand = Thing("Escudo redondo", 0, 8, 2);
-  Hero(1).Inventory(1) = Thing("Arco largo");
-  Hero(1).Inventory(1).IsTwoHanded = kTrue;
+  Hero(1).Inventory(1) = Item{.Name = "Arco largo", .IsTwoHanded = kTrue};
   ASSERT_TRUE(Choose(1, "MnuOpcDer"));  // the hands exchange: the shield counts no more
   EXPECT_EQ(Hero(1).Defence, 8);
   ASSERT_TRUE(Choose(0, "MnuOpcIzq"));
@@ -198,9 +168,8 @@ TEST_F(PartyDialogTest, GiftsAndDropsMoveTheQuantityAsked) {
 
   // Dropped coins and rations join the pile of the same name on the party's cell.
   Room& room = t.game.CurrentRoom;
-  for (Item& i : room.Items) i = Item{};
-  room.Items(2) = Thing("Monedas", 4);
-  room.Items(2).X = 2, room.Items(2).Y = 2;
+  room.Items = {};
+  room.Items(2) = Item{.X = 2, .Y = 2, .Name = "Monedas", .Quantity = 4};
   room.Items(1) = Thing("Collar");  // on another cell
   Answer("5");
   ASSERT_TRUE(Choose(4, "MnuOpcDej"));
@@ -218,14 +187,10 @@ TEST_F(PartyDialogTest, GiftsAndDropsMoveTheQuantityAsked) {
 TEST_F(PartyDialogTest, BooksAreReadIntoScrollsAndRationsAndPotionsUsedUp) {
   Being& h = Hero(2);
   h.MaxLife = 50, h.Life = 46, h.MaxMagic = 9, h.Magic = 0, h.Level = 2;
-  h.Inventory(1) = Thing("Libro Efleaux ikat");
-  h.Inventory(1).IsSpell = kTrue, h.Inventory(1).SpellLevel = 3;
-  h.Inventory(2) = Thing("Ración de comida", 1);
-  h.Inventory(2).RestoresLife = 10;
-  h.Inventory(3) = Thing("Ración de comida", 3);
-  h.Inventory(3).RestoresLife = 10;
-  h.Inventory(4) = Thing("Poción mágica");
-  h.Inventory(4).RestoresMagic = 4;
+  h.Inventory(1) = Item{.Name = "Libro Efleaux ikat", .IsSpell = kTrue, .SpellLevel = 3};
+  h.Inventory(2) = Item{.Name = "Ración de comida", .Quantity = 1, .RestoresLife = 10};
+  h.Inventory(3) = Item{.Name = "Ración de comida", .Quantity = 3, .RestoresLife = 10};
+  h.Inventory(4) = Item{.Name = "Poción mágica", .RestoresMagic = 4};
   Open().Act("Option1", 1);
   ASSERT_TRUE(Choose(3, "MnuOpcUti"));
   EXPECT_EQ(LastBox(),

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform/Dialog.hpp"
-#include "startup/StartUp.hpp"
 #include "support/TestGame.hpp"
 
 namespace zorvek::testing {
@@ -13,16 +12,16 @@ namespace zorvek::testing {
 // (warrior), standing on the cell (2, 2) of the first room.
 struct PartyGame {
   explicit PartyGame(int32_t seed = 11) : t(RunSettings{"/tmp", seed}) {
-    StartGameWindow(t.game);
-    const int recruits[4] = {1, 4, 3, 2};
-    for (int p = 1; p <= 4; ++p) t.game.Party(p) = t.game.DungeonBeings(recruits[p - 1]);
-    t.game.AnyRecruited = true;
-    t.game.CursorX = 2;
-    t.game.CursorY = 2;
+    t.Start({1, 4, 3, 2});
+    t.game.CursorX = t.game.CursorY = 2;
   }
   Being& Hero(int p) { return t.game.Party(p); }
   std::string LastBox() const { return t.ui.Boxes.empty() ? "" : t.ui.Boxes.back().Text; }
-  void Answer(const std::string& typed) { t.ui.TypedAnswers.push_back(typed); }
+  // Queues answers for the next questions.
+  template <class... Typed>
+  void Answer(const Typed&... typed) {
+    (t.ui.TypedAnswers.push_back(typed), ...);
+  }
 
   TestGame t;
 };

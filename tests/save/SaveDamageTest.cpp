@@ -9,11 +9,6 @@
 namespace zorvek::testing {
 namespace {
 
-constexpr std::size_t kBeing = 4168;
-constexpr std::size_t kRoom = 4196;
-constexpr std::size_t kItem = 174;
-constexpr std::array<const char*, 6> kNames = {"A.dat", "B.dat", "C.dat",
-                                               "D.dat", "E.dat", "F.dat"};
 constexpr const char* kRefused = "No se ha podido cargar la partida: ";
 
 void PutU16(std::string& bytes, std::size_t at, int value) {
@@ -70,7 +65,7 @@ Damage Harm(std::mt19937& rng, const Save& save, std::array<std::string, 6>& fil
             std::array<bool, 6>& present) {
   const std::size_t f = Pick(rng, 6);
   std::string& bytes = files.at(f);
-  const std::string name = kNames.at(f);
+  const std::string name = kSaveFiles.at(f);
   const std::size_t kind = Pick(rng, 6);
   if (f == 0 && (kind == 2 || kind == 3)) {  // A.dat's first line wrong or garbled
     bytes.replace(0, LineStart(bytes, 2) - 2, GarbageLine(rng, save));
@@ -134,7 +129,7 @@ TEST(DamagedSave, NeverCrashesNeverChangesTheGameAndAlwaysSaysWhy) {
   auto saved = NewGame(source, 21, 2);
   ASSERT_TRUE(GuardarPartida(saved->game));
   Save save;
-  for (std::size_t k = 0; k < 6; ++k) save.Files.at(k) = ReadBytes(source / kNames.at(k));
+  for (std::size_t k = 0; k < 6; ++k) save.Files.at(k) = ReadBytes(source / kSaveFiles.at(k));
   save.Rooms = saved->game.Rooms.Count();
   save.Beings = saved->game.DungeonBeings.Upper();
 
@@ -150,8 +145,8 @@ TEST(DamagedSave, NeverCrashesNeverChangesTheGameAndAlwaysSaysWhy) {
     const Damage damage = Harm(rng, save, files, present);
     mustFail += damage.MustFail ? 1 : 0;
     for (std::size_t k = 0; k < 6; ++k) {
-      fs::remove(dir / kNames.at(k));
-      if (present.at(k)) WriteBytes(dir / kNames.at(k), files.at(k));
+      fs::remove(dir / kSaveFiles.at(k));
+      if (present.at(k)) WriteBytes(dir / kSaveFiles.at(k), files.at(k));
     }
     const WholeState before = WholeStateOf(game->game);
     const int beeps = game->ui.Beeps;

@@ -2,19 +2,13 @@
 
 #include <algorithm>
 
-#include "../sound/RecordingSound.hpp"
 #include "model/Cp1252.hpp"
 #include "save/SaveSupport.hpp"
-#include "sound/Sound.hpp"
-#include "startup/Keyboard.hpp"
 #include "startup/SaveLoad.hpp"
+#include "support/TestGame.hpp"
 
 namespace zorvek::testing {
 namespace {
-
-constexpr std::size_t kBeing = 4168;
-constexpr std::size_t kRoom = 4196;
-constexpr std::size_t kItem = 174;
 
 uint16_t U16At(const std::string& bytes, std::size_t at) {
   return static_cast<uint16_t>(static_cast<unsigned char>(bytes.at(at)) |
@@ -61,7 +55,6 @@ TEST_P(SaveThenLoad, RestoresIdenticalTablesWithTheSameBounds) {
   SavedState want = SavedStateOf(g);
   want.Party(2).Name = std::string(50, '?');
   ExpectSameSavedState(want, SavedStateOf(loaded->game));
-  EXPECT_EQ(loaded->game.Party(3).Inventory(1).Name.Raw().size(), 300u);  // 100 euro signs
 }
 
 INSTANTIATE_TEST_SUITE_P(Phases, SaveThenLoad, ::testing::Values(1, 3, 5));
@@ -92,8 +85,7 @@ TEST(SaveFiles, HaveTheExactSizesOfTheirRecords) {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names,
-            (std::vector<std::string>{"A.dat", "B.dat", "C.dat", "D.dat", "E.dat", "F.dat"}));
+  EXPECT_EQ(names, std::vector<std::string>(kSaveFiles.begin(), kSaveFiles.end()));
 }
 
 TEST(SaveFiles, HoldEachFieldAtItsByteOffset) {
@@ -124,9 +116,7 @@ TEST(SaveFiles, HoldEachFieldAtItsByteOffset) {
 
   const std::string a = ReadBytes(dir / "A.dat");
   EXPECT_EQ(a.substr(0, a.find('\n') + 1), "3,5,1,7,1,#TRUE#,#FALSE#,4\r\n");
-  std::size_t lines = 0;
-  for (char c : a) lines += c == '\n' ? 1 : 0;
-  EXPECT_EQ(lines, 21u);
+  EXPECT_EQ(std::count(a.begin(), a.end(), '\n'), 21);
   EXPECT_NE(a.find("\r\npeque\xF1"
                    "a\r\n"),
             std::string::npos);
@@ -184,9 +174,7 @@ TEST(FailedSave, KeepsThePreviousSaveAndSaysSo) {
   auto first = NewGame(dir, 4);
   ASSERT_TRUE(GuardarPartida(first->game));
   std::vector<std::string> before;
-  for (const char* name : {"A.dat", "B.dat", "C.dat", "D.dat", "E.dat", "F.dat"}) {
-    before.push_back(ReadBytes(dir / name));
-  }
+  for (const char* name : kSaveFiles) before.push_back(ReadBytes(dir / name));
   // C.dat's temporary name is taken by a directory, so the new C.dat cannot be written.
   fs::create_directories(dir / "C.dat.tmp");
   WriteBytes(dir / "C.dat.tmp" / "keep", "x");
@@ -197,10 +185,8 @@ TEST(FailedSave, KeepsThePreviousSaveAndSaysSo) {
   EXPECT_EQ(second->game.Text(TextArea::TBDatos),
             "No se ha podido guardar la partida. La partida guardada anterior se conserva.");
   EXPECT_EQ(second->ui.Beeps, beeps + 1);
-  std::size_t k = 0;
-  for (const char* name : {"A.dat", "B.dat", "C.dat", "D.dat", "E.dat", "F.dat"}) {
-    EXPECT_TRUE(ReadBytes(dir / name) == before.at(k++)) << name;
-  }
+  for (std::size_t k = 0; k < kSaveFiles.size(); ++k)
+    EXPECT_TRUE(ReadBytes(dir / kSaveFiles[k]) == before[k]) << kSaveFiles[k];
   EXPECT_FALSE(fs::exists(dir / "A.dat.tmp"));
 
   // With nowhere at all to write, the save fails the same way.
@@ -232,7 +218,7 @@ TEST(LockNames, AnOlderSaveWithFifteenStillLoads) {
   EXPECT_EQ(older->game.LockNames(20), drawn20);
 }
 
-TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndWithOneResumesIt) {
+TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndWithOneSavedByF7ResumesIt) {
   fs::path dir = FreshDir("nosave");
   auto fresh = NewGame(dir, 12);
   TestGame t(RunSettings{dir.string(), 12});
@@ -246,14 +232,19 @@ TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndWithOneResumesIt) {
 
   // F8 with no save says the same in the data line, and the game goes on.
   const WholeState before = WholeStateOf(t.game);
-  EXPECT_FALSE(CargarPartida(t.game));
+  t.ui.YesNoAnswers = {Answer::Yes};
+  t.Press(119);
   EXPECT_EQ(t.game.Text(TextArea::TBDatos),
             "No se ha encontrado ninguna partida guardada. La partida actual continúa.");
   EXPECT_TRUE(WholeStateOf(t.game) == before);
 
-  // With a save, the start-up resumes it and describes the cell under the cursor.
+  // F7 saves on Yes only; the start-up then resumes the save and describes the cell under
+  // the cursor.
   fresh->game.CursorX = 2;
-  ASSERT_TRUE(GuardarPartida(fresh->game));
+  fresh->ui.YesNoAnswers = {Answer::No, Answer::Yes};
+  fresh->Press(118);
+  EXPECT_FALSE(fs::exists(dir / "A.dat"));
+  fresh->Press(118);
   TestGame resumed(RunSettings{dir.string(), 14});
   resumed.game.LoadOnStart = true;
   StartGameWindow(resumed.game);
@@ -261,34 +252,14 @@ TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndWithOneResumesIt) {
   EXPECT_TRUE(resumed.game.Text(TextArea::TBDatos).ends_with("2, 1"));
 }
 
-TEST(Keyboard, F7AndF8SaveAndLoadOnYes) {
-  fs::path dir = FreshDir("keys");
-  auto t = NewGame(dir, 15);
-  auto press = [](TestGame& g, int16_t key, Answer answer) {
-    g.ui.YesNoAnswers.push_back(answer);
-    HandleKey(g.game, key, 0);
-  };
-  press(*t, 118, Answer::No);
-  EXPECT_FALSE(fs::exists(dir / "A.dat"));
-  press(*t, 118, Answer::Yes);
-  EXPECT_TRUE(fs::exists(dir / "F.dat"));
-  auto other = NewGame(dir, 16);
-  press(*other, 119, Answer::Yes);
-  ExpectSameSavedState(SavedStateOf(t->game), SavedStateOf(other->game));
-}
-
 TEST(AfterLoading, TheRoomIsHeardAndToldAsItWasSaved) {
   fs::path dir = FreshDir("sound");
   auto saved = NewGame(dir, 17, 3);
   Game& s = saved->game;
   // Stand in a room with monsters, as far from its exits as the save allows.
-  int monsterRoom = 0;
-  for (int k = 1; k <= s.Rooms.Upper() && monsterRoom == 0; ++k) {
-    for (int16_t n : s.Rooms(k).Beings) {
-      if (n >= 20) monsterRoom = k;
-    }
-  }
-  ASSERT_NE(monsterRoom, 0);
+  int monsterRoom = 1;
+  while (std::ranges::none_of(s.Rooms(monsterRoom).Beings, [](int16_t n) { return n >= 20; }))
+    ++monsterRoom;
   s.CurrentRoom = s.Rooms(monsterRoom);
   s.CurrentRoomIndex = static_cast<int16_t>(monsterRoom);
   ASSERT_TRUE(GuardarPartida(s));
@@ -303,17 +274,13 @@ TEST(AfterLoading, TheRoomIsHeardAndToldAsItWasSaved) {
       r.game.Text(TextArea::TBGeneral),
       room.Name.Trimmed() + "  " + std::to_string(room.Width) + "X" + std::to_string(room.Height));
   EXPECT_TRUE(r.game.TimerEnabled(TimerId::TMRPersecu));
-  const std::vector<std::string> log = r.sound.Log;
-  auto music = std::find_if(log.begin(), log.end(),
-                            [](const std::string& line) { return line.rfind("M0 load ", 0) == 0; });
-  ASSERT_NE(music, log.end());
-  EXPECT_NE(music->find("Sonidos/Bosque.mp3"), std::string::npos) << *music;
-  ASSERT_GE(log.end() - music, 4);
-  EXPECT_EQ(*(music + 2), "M0 play loop");
-  EXPECT_NE(std::find(log.begin(), log.end(), "E1 play once"), log.end());  // pursuit steps
-  EXPECT_NE(std::find(log.begin(), log.end(), "E3 play loop"), log.end());  // the way back
-  EXPECT_NE(std::find(log.begin(), log.end(), "E14 stop"), log.end());      // no temple
-  EXPECT_EQ(std::find(log.begin(), log.end(), "E14 play loop"), log.end());
+  const std::vector<std::string> music = r.sound.Grep("M0 ");
+  ASSERT_EQ(music.size(), 4u);
+  EXPECT_TRUE(music[0].ends_with("/Sonidos/Bosque.mp3")) << music[0];
+  EXPECT_EQ(music[2], "M0 play loop");
+  EXPECT_EQ(r.sound.Grep("E1 play"), std::vector<std::string>{"E1 play once"});  // pursuit steps
+  EXPECT_EQ(r.sound.Grep("E3 play"), std::vector<std::string>{"E3 play loop"});  // the way back
+  EXPECT_EQ(r.sound.Grep("E14"), std::vector<std::string>{"E14 stop"});          // no temple
 }
 
 }  // namespace

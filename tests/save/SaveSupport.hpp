@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
@@ -20,11 +22,21 @@ namespace zorvek::testing {
 
 namespace fs = std::filesystem;
 
-// A fresh, empty directory of its own for each call.
+// Record sizes in the save files, and the files in the order they are written.
+constexpr std::size_t kBeing = 4168;
+constexpr std::size_t kRoom = 4196;
+constexpr std::size_t kItem = 174;
+constexpr std::array<const char*, 6> kSaveFiles = {"A.dat", "B.dat", "C.dat",
+                                                   "D.dat", "E.dat", "F.dat"};
+
+// A fresh, empty directory of its own for each call; the test's own name keeps apart the
+// cases of one test that CTest runs side by side.
 inline fs::path FreshDir(const std::string& name) {
   static std::atomic<int> counter{0};
-  fs::path dir =
-      fs::path(::testing::TempDir()) / ("zorvek_save_" + name + "_" + std::to_string(++counter));
+  std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::replace(test.begin(), test.end(), '/', '_');
+  fs::path dir = fs::path(::testing::TempDir()) /
+                 ("zorvek_save_" + name + "_" + test + "_" + std::to_string(++counter));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;

@@ -6,6 +6,7 @@ namespace zorvek::script {
 namespace {
 
 using json = testing::Json;
+using testing::Where;
 
 // Recruits the four heroes of the first room through the cell menu, then runs `rest`;
 // returns the events from the first dialog opened on.
@@ -20,17 +21,6 @@ std::vector<json> Play(const std::string& rest, std::vector<json>* all = nullptr
     if (!events.empty() || e["e"] == "dialog") events.push_back(e);
   }
   return events;
-}
-
-// The events that hold every field of `pattern`.
-std::vector<json> Where(const std::vector<json>& events, const json& pattern) {
-  std::vector<json> found;
-  for (const auto& e : events) {
-    bool all = true;
-    for (const auto& [k, v] : pattern.items()) all = all && e.contains(k) && e[k] == v;
-    if (all) found.push_back(e);
-  }
-  return found;
 }
 
 TEST(DialogScript, PartyActionsRunInTheDialogAndItsControlsAreReported) {

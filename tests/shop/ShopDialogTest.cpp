@@ -29,6 +29,9 @@ struct Shop : testing::PartyGame, ::testing::Test {
   bool Act(std::string_view control, std::optional<int> arg = std::nullopt) {
     return shop->Act(control, arg);
   }
+  // Chooses a line of the shelves and buys it; or of the hero's things and sells it.
+  bool Buy(int line) { return Act("List1", line) && Act("CBComprarOb"); }
+  bool Sell(int line) { return Act("List3", line) && Act("CBVenderOb"); }
   Lines List(const char* list) const { return testing::Texts(shop->Controls().Lines(list)); }
 
   std::optional<ShopDialog> shop;
@@ -55,8 +58,7 @@ TEST_F(Shop, OpensOnTheShelvesWithTheLivingHeroesToChoose) {
 
 TEST_F(Shop, BuyingPaysStacksAndClosesUpTheShelves) {
   Open();
-  Act("List1", 1);
-  Act("CBComprarOb");
+  Buy(1);
   EXPECT_EQ(LastBox(), "Me temo que no tiene suficientes monedas para pagar lo que quiere");
   Hero(1).Coins = 200;
   Act("CBComprarOb");
@@ -66,24 +68,20 @@ TEST_F(Shop, BuyingPaysStacksAndClosesUpTheShelves) {
             "poderes mágicos.");
   Hero(1).Inventory(2) = Thing("Escudo redondo", 0, 8, 2);
   Hero(1).Inventory(3) = Thing("Ración de comida", 2, 10);
-  Act("List1", 0);
-  Act("CBComprarOb");
+  Buy(0);
   EXPECT_EQ(LastBox(), "Urso, guerrero humano compra la Espada larga");
   EXPECT_EQ(Hero(1).Coins, 188);
   EXPECT_EQ(Hero(1).Inventory(1).Name.Trimmed(), "Espada larga");  // the first empty slot
   EXPECT_EQ(List("List1").front(), "Libro Ianse staea: 110 monedas.");
   EXPECT_EQ(shop->Controls().Text("Text2"), "188 monedas");
-  Act("List1", 2);
-  Act("CBComprarOb");  // the same shield at the same price: a stack of two
+  Buy(2);  // the same shield at the same price: a stack of two
   EXPECT_EQ(Hero(1).Inventory(2).Quantity, 2);
-  Act("List1", 1);
-  Act("CBComprarOb");  // the shelf's three rations join the two carried
+  Buy(1);  // the shelf's three rations join the two carried
   EXPECT_EQ(Hero(1).Inventory(3).Quantity, 5);
   for (int i = 4; i <= 20; ++i) Hero(1).Inventory(i) = Thing("Piedra");
   t.game.CurrentRoom.Items(2) = Thing("Escudo redondo", 0, 9);
   shop->Load();
-  Act("List1", 1);
-  Act("CBComprarOb");
+  Buy(1);
   EXPECT_EQ(LastBox(), "Ese héroe no puede llevar más cosas");
   EXPECT_EQ(Hero(1).Coins, 170);
 }
@@ -96,13 +94,11 @@ TEST_F(Shop, SellingAsksHowManyAndPaysNineTenthsOfThePrice) {
   urso.Inventory(2) = Thing("Pergamino luz", 0, 15);
   Open();
   Act("CBVender");
-  Act("List3", 3);
-  Act("CBVenderOb");
+  Sell(3);
   EXPECT_EQ(LastBox(), "Eso no es algo que puedas vender");
-  Act("List3", 2);
-  int beeps = t.ui.Beeps;
+  const int beeps = t.ui.Beeps;
   Answer("6");
-  Act("CBVenderOb");
+  Sell(2);
   EXPECT_EQ(t.ui.Beeps, beeps + 1);
   EXPECT_EQ(t.ui.Inputs.back().Title, "Vender Ración de comida");
   Answer("3");
@@ -115,9 +111,8 @@ TEST_F(Shop, SellingAsksHowManyAndPaysNineTenthsOfThePrice) {
   Act("CBVenderOb");
   EXPECT_EQ(urso.Coins, 57);
   EXPECT_EQ(urso.Inventory(1).Quantity, 2);
-  Act("List3", 1);
   t.ui.YesNoAnswers.push_back(zorvek::Answer::Yes);
-  Act("CBVenderOb");
+  Sell(1);
   EXPECT_EQ(urso.Coins, 64);
   EXPECT_EQ(urso.Defence, 8);
 }
@@ -131,8 +126,7 @@ TEST_F(Shop, CoinsGoToAnotherLivingHero) {
   EXPECT_EQ(t.ui.Boxes.back().Title, "Urso, guerrero humano");
   Hero(1).Coins = 20;
   for (const char* nobody : {"3", "1", "9"}) {
-    Answer("5");
-    Answer(nobody);
+    Answer("5", nobody);
     Act("CBDar");
   }
   EXPECT_EQ(t.ui.Inputs.back().Text,
@@ -141,8 +135,7 @@ TEST_F(Shop, CoinsGoToAnotherLivingHero) {
   Answer("21");
   Act("CBDar");
   EXPECT_EQ(Hero(1).Coins, 20);
-  Answer("5");
-  Answer("4");
+  Answer("5", "4");
   Act("CBDar");
   EXPECT_EQ(LastBox(), "5monedas entregadas a Jan, guerrero humano");
   EXPECT_EQ(shop->Controls().Text("Text2"), "15 monedas");

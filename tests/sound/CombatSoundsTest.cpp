@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sound/RecordingSound.hpp"
 #include "sound/Sound.hpp"
+#include "support/TestGame.hpp"
 
 namespace zorvek {
 namespace {
@@ -50,10 +50,7 @@ TEST(CombatSoundFiles, NamesChooseTheirSoundFirstMatchFirstAndHitsTheirVariant) 
 }
 
 TEST_F(CombatSoundsTest, QueuedSoundsPlayOnePerTickAndThenTheBeaconsReturn) {
-  Item& coins = game.CurrentRoom.Items(1);
-  coins.Name = "Monedas";
-  coins.X = 2;
-  coins.Y = 3;
+  game.CurrentRoom.Items(1) = Item{.X = 2, .Y = 3, .Name = "Monedas"};
   QueueCombatSound(game, "Espada corta", 1);
   QueueCombatSound(game, "Garras", 0);
   game.Sound.Queue(5) = CombatSound{"fuego", 0};

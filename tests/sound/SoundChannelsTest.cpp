@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sound/RecordingSound.hpp"
 #include "sound/SoundChannels.hpp"
+#include "support/TestGame.hpp"
 
 namespace zorvek {
 namespace {
