@@ -219,6 +219,17 @@ class QtWindowsTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), data);
   }
 
+  void theSameNarrationWrittenAgainIsHeardAgain() {
+    auto window = NewWindow();
+    Game& game = window->game();
+    game.Party(1) = game.DungeonBeings(1);  // the only hero: F3 names him every time
+    game.AnyRecruited = true;
+    for (int press = 0; press < 2; ++press) {
+      QTest::keyClick(window->TextWidget(TextArea::TBDatos), Qt::Key_F3);
+      QVERIFY(Area(*window, TextArea::TBDatos).startsWith(QStringLiteral("recoger cosas con ")));
+    }
+  }
+
   void aMessageBoxAsksAndItsAnswerReachesTheGame() {
     auto window = NewWindow();
     QString text;

@@ -230,11 +230,12 @@ void GameWindow::Flush() {
 QString GameWindow::ShowArea(TextArea area, const QString& shown) {
   QPlainTextEdit* edit = TextWidget(area);
   const QString old = edit->toPlainText();
-  // Narration that only grows reads only what was added to it.
-  bool whole = !shown.startsWith(old);
-  ReplaceText(*edit, shown, whole);
+  // Narration that only grows reads only what was added to it; the same text written
+  // again is news again (F3 naming the only hero alive, a second room of the same name).
+  bool grows = !old.isEmpty() && shown.size() > old.size() && shown.startsWith(old);
+  ReplaceText(*edit, shown, !grows);
   if (area != TextArea::TBGeneral) return {};
-  return whole ? shown : shown.mid(old.size());
+  return grows ? shown.mid(old.size()) : shown;
 }
 
 void GameWindow::ShowDataLine(const QString& line) {
