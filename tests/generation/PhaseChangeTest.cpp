@@ -52,6 +52,15 @@ TEST(PhaseChange, EachPhaseHasItsMusicAndTheFifthStaircaseTellsTheClosingStory) 
   EXPECT_EQ(state["CursorX"], 5);
   EXPECT_EQ(state["Rooms"][1]["Name"], "Gran sala de columnas");
   EXPECT_EQ(state["DungeonBeings"][0]["Name"], "");
+  // The runner brings the party a player would have; without one the phase starts empty.
+  EXPECT_EQ(state["Party"][3]["Name"], "Sukir, hechicero humano");
+  EXPECT_EQ(state["RecruitingOpen"], false);
+  script::RunnerOptions alone = testing::Seeded(21, 3);
+  alone.Party = false;
+  const Json empty = testing::LastState(testing::RunEvents(alone, "dump\n"));
+  EXPECT_EQ(empty["Phase"], 3);
+  EXPECT_EQ(empty["Party"][0]["Name"], "");
+  EXPECT_EQ(empty["RecruitingOpen"], true);
   EXPECT_EQ(events.back()["e"], "end");
   EXPECT_EQ(events.back()["reason"], "closed");
   EXPECT_EQ(testing::Where(events, {{"e", "state"}}).size(), 1u);  // nothing runs after the end

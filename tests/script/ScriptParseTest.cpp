@@ -83,13 +83,15 @@ TEST(ScriptRunner, MalformedScriptRunsNothingAndExitsWithTwo) {
 }
 
 TEST(ScriptRunner, CommandLineTakesTheContractsOptions) {
-  const char* argv[] = {"zorvek-script", "--seed", "7",      "--difficulty", "5",
-                        "--load",        "--dir",  "/tmp/z", "s.zs"};
-  auto cl = ParseCommandLine(9, argv, "/bin");
+  const char* argv[] = {"zorvek-script", "--seed",  "7", "--difficulty", "5",   "--load", "--dir",
+                        "/tmp/z",        "--phase", "3", "--no-party",   "s.zs"};
+  auto cl = ParseCommandLine(12, argv, "/bin");
   EXPECT_TRUE(cl.Error.empty()) << cl.Error;
   EXPECT_EQ(cl.Options.Seed, 7);
   EXPECT_EQ(cl.Options.Difficulty, 5);
   EXPECT_TRUE(cl.Options.Load);
+  EXPECT_EQ(cl.Options.Phase, 3);
+  EXPECT_FALSE(cl.Options.Party);
   EXPECT_EQ(cl.Options.Dir, "/tmp/z");
   EXPECT_EQ(cl.ScriptPath, "s.zs");
 
@@ -99,6 +101,7 @@ TEST(ScriptRunner, CommandLineTakesTheContractsOptions) {
   EXPECT_FALSE(ParseCommandLine(4, badSeed, ".").Error.empty());
   const char* defaults[] = {"zorvek-script", "s"};
   EXPECT_EQ(ParseCommandLine(2, defaults, "/bin").Options.Dir, "/bin");
+  EXPECT_TRUE(ParseCommandLine(2, defaults, "/bin").Options.Party);
 }
 
 TEST(ScriptUiAnswers, QuestionsTakeQueuedAnswersAndGiveUpAfterFiftyUnanswered) {

@@ -1,104 +1,12 @@
 #include "app/script/Runner.hpp"
 
-#include <deque>
-#include <variant>
+#include <vector>
 
 #include "app/script/Events.hpp"
 #include "app/script/Script.hpp"
-#include "app/script/StateDump.hpp"
-#include "board/Board.hpp"
-#include "generation/PhaseChange.hpp"
-#include "model/Game.hpp"
-#include "startup/Keyboard.hpp"
-#include "startup/StartUp.hpp"
+#include "app/script/Session.hpp"
 
 namespace zorvek::script {
-
-namespace {
-
-// One run: the game window with the runner's ports, and the queues of dialog actions.
-class Session {
- public:
-  Session(const RunnerOptions& options, std::ostream& out)
-      : events_(out),
-        ui_(events_),
-        sound_(events_, options.Dir),
-        game_(Ports{ui_, random_, clock_, sound_}, RunSettings{options.Dir, options.Seed}),
-        phase_(options.Phase) {
-    StartMenu menu;
-    menu.Select(PositionOf(options.Difficulty));
-    menu.NewGame();
-    if (options.Load) menu.LoadGame();
-    menu.HandTo(game_);
-  }
-
-  void Open() {
-    StartGameWindow(game_);
-    // A test affordance: later phases are reached the way the staircase reaches them.
-    for (int p = 1; p < phase_ && !game_.WindowClosed(); ++p) CompletePhase(game_);
-  }
-
-  // Runs one line; returns false once the game has ended its window or the program.
-  bool Run(const ScriptLine& line) {
-    std::visit([this](const auto& command) { Do(command); }, line.What);
-    return !game_.WindowClosed();
-  }
-
-  void Finish() {
-    std::string reason = "script";
-    if (game_.ProgramEnded()) {
-      reason = "exit";
-    } else if (game_.WindowClosed()) {
-      reason = "closed";
-    } else {
-      ShutDownGameWindow(game_);
-    }
-    events_.Write(Json{{"e", "end"}, {"reason", reason}});
-  }
-
- private:
-  static int PositionOf(int32_t difficulty) {
-    for (int p = 0; p < 4; ++p) {
-      if (StartMenu::DifficultyAt(p) == difficulty) return p;
-    }
-    return 0;
-  }
-
-  void Do(const KeyLine& key) {
-    events_.Write(Json{{"e", "key"}, {"name", key.Name}, {"code", key.Code}, {"shift", key.Shift}});
-    int16_t code = key.Code;
-    HandleKey(game_, code, key.Shift);
-  }
-  void Do(const TickLine& tick) {
-    bool fired = game_.TimerEnabled(tick.Timer);
-    events_.Write(Json{{"e", "tick"}, {"timer", TimerName(tick.Timer)}, {"fired", fired}});
-    if (fired) TimerTick(game_, tick.Timer);
-  }
-  void Do(const AnswerLine& answer) { ui_.QueueAnswer(answer.Text); }
-  void Do(const PartyLine& party) { ui_.QueuePartyAction(party.Action); }
-  void Do(const ShopLine& shop) { ui_.QueueShopAction(shop.Action); }
-  void Do(const EnterLine& enter) {
-    if (!game_.Rooms.Has(enter.Room)) {
-      throw ScriptError("enter: la sala " + std::to_string(enter.Room) + " no existe");
-    }
-    EnterRoom(game_, enter.Room, -1, false);
-    if (enter.Cell) {
-      game_.CursorX = static_cast<int16_t>(enter.Cell->first);
-      game_.CursorY = static_cast<int16_t>(enter.Cell->second);
-    }
-  }
-  void Do(const DumpLine&) { events_.Write(Json{{"e", "state"}, {"state", DumpState(game_)}}); }
-
-  EventWriter events_;
-  ScriptUi ui_;
-  ScriptSound sound_;
-  MersenneRandom random_;
-  SystemClock clock_;
-  Game game_;
-  int phase_;
-};
-
-}  // namespace
 
 int RunScript(const RunnerOptions& options, std::string_view scriptText, std::ostream& out,
               std::ostream& err) {
@@ -152,6 +60,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, std::string defa
     std::string arg = argv[i];
     if (arg == "--load") {
       cl.Options.Load = true;
+    } else if (arg == "--no-party") {
+      cl.Options.Party = false;
     } else if (arg == "--seed" || arg == "--difficulty" || arg == "--phase") {
       auto v = value(i);
       auto n = v ? NumberArg(*v) : std::nullopt;
@@ -181,7 +91,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, std::string defa
   if (cl.ScriptPath.empty())
     cl.Error =
         "uso: zorvek-script [--seed N] [--difficulty 1|2|3|5] [--load] [--dir DIR] [--phase N] "
-        "GUION";
+        "[--no-party] GUION";
   return cl;
 }
 

@@ -13,6 +13,9 @@ struct RunnerOptions {
   int32_t Difficulty = 1;
   bool Load = false;
   int Phase = 1;
+  // With a phase above 1 the party of the four first candidates goes along; false
+  // starts the phase with nobody recruited.
+  bool Party = true;
   std::string Dir = ".";
 };
 
@@ -27,7 +30,7 @@ int RunScript(const RunnerOptions& options, std::string_view scriptText, std::os
               std::ostream& err);
 
 // Reads the command line ("--seed N", "--difficulty D", "--load", "--dir DIR",
-// "--phase N", SCRIPT); returns the script path, or an error text.
+// "--phase N", "--no-party", SCRIPT); returns the script path, or an error text.
 struct CommandLine {
   RunnerOptions Options;
   std::string ScriptPath;
