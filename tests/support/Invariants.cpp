@@ -1,0 +1,231 @@
+#include "support/Invariants.hpp"
+
+#include <algorithm>
+#include <functional>
+
+#include "startup/SaveFormat.hpp"
+
+namespace zorvek::testing {
+
+namespace {
+
+using Broken = std::vector<std::string>;
+
+std::string RoomName(int room) { return "room " + std::to_string(room); }
+
+template <typename T>
+bool SameTable(const Table<T>& a, const Table<T>& b) {
+  return a.Lower() == b.Lower() && a.Upper() == b.Upper() &&
+         std::equal(a.begin(), a.end(), b.begin());
+}
+
+void ForEachItem(const Being& being, const std::function<void(const Item&)>& visit) {
+  for (const Item& item : being.Inventory) visit(item);
+  visit(being.RightHand);
+  visit(being.LeftHand);
+  visit(being.Body);
+}
+
+// Every object in the world once: the floors (the room the party is in as it sees it),
+// the party, and the beings still standing in some room.
+void ForEachWorldItem(const Game& game, const std::function<void(const Item&)>& visit) {
+  std::set<int16_t> standing;
+  auto visitRoom = [&](const Room& room) {
+    for (const Item& item : room.Items) visit(item);
+    for (int16_t index : room.Beings) {
+      if (index >= 1 && game.DungeonBeings.Has(index)) standing.insert(index);
+    }
+  };
+  for (int r = game.Rooms.Lower(); r <= game.Rooms.Upper(); ++r) {
+    if (r != game.CurrentRoomIndex) visitRoom(game.Rooms(r));
+  }
+  visitRoom(game.CurrentRoom);
+  for (const Being& hero : game.Party) ForEachItem(hero, visit);
+  for (int16_t index : standing) ForEachItem(game.DungeonBeings(index), visit);
+}
+
+bool LockShut(const Game& game, int16_t key) {
+  auto shutIn = [key](const Room& room) {
+    return std::any_of(room.Exits.begin(), room.Exits.end(),
+                       [key](const Exit& e) { return e.LockNo == key && !IsSet(e.IsOpen); });
+  };
+  return shutIn(game.CurrentRoom) || std::any_of(game.Rooms.begin(), game.Rooms.end(), shutIn);
+}
+
+void CheckLives(const Game& game, Broken& broken) {
+  auto check = [&](const Being& b, const std::string& where) {
+    if (b.Life > b.MaxLife) {
+      broken.push_back(where + " (" + b.Name.Trimmed() + ") has life " + std::to_string(b.Life) +
+                       " above its maximum " + std::to_string(b.MaxLife));
+    }
+  };
+  for (int k = 1; k <= 4; ++k) check(game.Party(k), "party " + std::to_string(k));
+  for (int k = 1; k <= 10; ++k) check(game.Bosses(k), "boss " + std::to_string(k));
+  for (int i = game.DungeonBeings.Lower(); i <= game.DungeonBeings.Upper(); ++i)
+    check(game.DungeonBeings(i), "being " + std::to_string(i));
+  for (int i = game.MonsterCatalogue.Lower(); i <= game.MonsterCatalogue.Upper(); ++i)
+    check(game.MonsterCatalogue(i), "monster kind " + std::to_string(i));
+}
+
+void CheckParty(const Game& game, Broken& broken) {
+  std::set<std::string> names;
+  int members = 0;
+  for (const Being& hero : game.Party) {
+    if (hero.Coins < 0) broken.push_back(hero.Name.Trimmed() + " has negative coins");
+    if (IsEmptySlot(game, hero.Name)) continue;
+    ++members;
+    if (!names.insert(hero.Name.Trimmed()).second) {
+      broken.push_back(hero.Name.Trimmed() + " marches twice in the party");
+    }
+  }
+  if (members != game.RecruitedCount || game.RecruitedCount > 4) {
+    broken.push_back("the party holds " + std::to_string(members) + " heroes but " +
+                     std::to_string(game.RecruitedCount) + " were recruited");
+  }
+  auto waiting = [&](const Room& room, const std::string& where) {
+    for (int16_t index : room.Beings) {
+      if (index < 1 || !game.DungeonBeings.Has(index)) continue;
+      const Being& b = game.DungeonBeings(index);
+      if (IsSet(b.IsHero) && names.count(b.Name.Trimmed()) != 0) {
+        broken.push_back(b.Name.Trimmed() + " is recruited and still waits in " + where);
+      }
+    }
+  };
+  waiting(game.CurrentRoom, "the current room");
+  for (int r = game.Rooms.Lower(); r <= game.Rooms.Upper(); ++r)
+    waiting(game.Rooms(r), RoomName(r));
+}
+
+void CheckSaveRoundTrip(const Game& game, Broken& broken) {
+  const auto files = save_format::EncodeSave(game);
+  save_format::SaveBytes bytes;
+  for (std::size_t k = 0; k < files.size(); ++k) bytes.at(k) = files.at(k);
+  save_format::SavedGame saved;
+  if (auto problem = save_format::DecodeSave(bytes, saved)) {
+    broken.push_back(std::string("a save of this game is refused as damaged in ") +
+                     save_format::FileName(problem->File));
+    return;
+  }
+  bool lockNames = true;
+  for (std::size_t k = 0; k < saved.LockNames.size(); ++k)
+    lockNames = lockNames && saved.LockNames[k] == game.LockNames(static_cast<int>(k) + 1);
+  const bool same =
+      saved.CursorX == game.CursorX && saved.CursorY == game.CursorY && saved.Phase == game.Phase &&
+      saved.CurrentRoomIndex == game.CurrentRoomIndex && saved.Difficulty == game.Difficulty &&
+      saved.AnyRecruited == game.AnyRecruited && saved.RecruitingOpen == game.RecruitingOpen &&
+      saved.RecruitedCount == game.RecruitedCount && lockNames && saved.Party == game.Party &&
+      saved.Bosses == game.Bosses && SameTable(saved.MonsterCatalogue, game.MonsterCatalogue) &&
+      SameTable(saved.DungeonBeings, game.DungeonBeings) && saved.CurrentRoom == game.CurrentRoom &&
+      SameTable(saved.Rooms, game.Rooms);
+  if (!same) broken.push_back("a save followed by a load does not give back the same tables");
+}
+
+}  // namespace
+
+std::vector<std::string> BrokenRules(const Game& game) {
+  Broken broken;
+  CheckLives(game, broken);
+  CheckParty(game, broken);
+  CheckSaveRoundTrip(game, broken);
+  return broken;
+}
+
+GameWatch::GameWatch(const Game& game, int saveEvery) : saveEvery_(std::max(saveEvery, 1)) {
+  // The baseline is taken here, once the list of old keys that KeysOf reads exists.
+  phase_ = game.Phase;
+  roomIndex_ = game.CurrentRoomIndex;
+  keys_ = KeysOf(game);
+  TakeRooms(game);
+}
+
+bool GameWatch::IsKeyOfPhase(const Game& game, const Item& item) const {
+  if (item.KeyNo < 1 || !game.LockNames.Has(item.KeyNo)) return false;
+  const std::string name = item.Name.Trimmed();
+  return name == "Llave " + game.LockNames(item.KeyNo) && oldKeys_.count({item.KeyNo, name}) == 0;
+}
+
+std::map<int16_t, int> GameWatch::KeysOf(const Game& game) const {
+  std::map<int16_t, int> keys;
+  ForEachWorldItem(game, [&](const Item& item) {
+    if (IsKeyOfPhase(game, item)) ++keys[item.KeyNo];
+  });
+  return keys;
+}
+
+void GameWatch::TakeRooms(const Game& game) {
+  rooms_.clear();
+  for (const Room& room : game.Rooms) rooms_.push_back({room.Name, room.Items});
+}
+
+void GameWatch::CheckRooms(const Game& game, bool sameDungeon, Broken& broken) {
+  const int here = game.CurrentRoomIndex;
+  if (!game.Rooms.Has(here) || game.Rooms(here).Name != game.CurrentRoom.Name ||
+      game.Rooms(here).Items != game.CurrentRoom.Items) {
+    broken.push_back("the stored " + RoomName(here) + " is not the room the party is in");
+  }
+  if (!sameDungeon || static_cast<int>(rooms_.size()) != game.Rooms.Count()) {
+    TakeRooms(game);
+    return;
+  }
+  for (std::size_t r = 0; r < rooms_.size(); ++r) {
+    const int index = static_cast<int>(r);
+    const Room& room = game.Rooms(index);
+    RoomLook& seen = rooms_[r];
+    if (room.Name == seen.Name && room.Items == seen.Items) continue;
+    // The shop's shelves change while the party trades there, and the trip ends in the
+    // room of the shop's door.
+    const int door = room.Exits(1).TargetRoom;
+    const bool shopVisited =
+        room.Name.Trimmed() == "Tienda" && (door == here || door == roomIndex_);
+    if (index != here && (index == roomIndex_ || !shopVisited)) {
+      broken.push_back("the stored " + RoomName(index) + " (" + seen.Name.Trimmed() +
+                       ") changed to " + room.Name.Trimmed() + " while the party was not in it");
+    }
+    seen = {room.Name, room.Items};
+  }
+}
+
+void GameWatch::CheckKeys(const Game& game, const std::map<int16_t, int>& keys, bool sameDungeon,
+                          Broken& broken) const {
+  for (const auto& [key, copies] : keys) {
+    if (copies > 1) {
+      broken.push_back("the key " + game.LockNames(key) + " exists " + std::to_string(copies) +
+                       " times");
+    }
+  }
+  if (!sameDungeon) return;
+  for (const auto& [key, copies] : keys_) {
+    if (copies >= 1 && keys.count(key) == 0 && LockShut(game, key)) {
+      broken.push_back("the key " + game.LockNames(key) + " disappeared while its lock is shut");
+    }
+  }
+}
+
+std::vector<std::string> GameWatch::Check(const Game& game) {
+  // Nothing runs once the game has closed its window or ended the program.
+  if (game.WindowClosed() || game.ProgramEnded()) return {};
+  const bool newPhase = game.Phase != phase_;
+  if (newPhase) {
+    ++phaseChanges_;
+    for (const Being& hero : game.Party) {
+      ForEachItem(hero, [&](const Item& item) {
+        if (item.KeyNo >= 1) oldKeys_.insert({item.KeyNo, item.Name.Trimmed()});
+      });
+    }
+  }
+  // A load replaces the whole game: only the rules of the moment apply to that step.
+  const bool sameDungeon = !newPhase && game.Text(TextArea::TBDatos) != "Partida cargada";
+  std::map<int16_t, int> keys = KeysOf(game);
+  Broken broken;
+  CheckLives(game, broken);
+  CheckParty(game, broken);
+  if (!sameDungeon || ++steps_ % saveEvery_ == 0) CheckSaveRoundTrip(game, broken);
+  CheckRooms(game, sameDungeon, broken);
+  CheckKeys(game, keys, sameDungeon, broken);
+  phase_ = game.Phase;
+  roomIndex_ = game.CurrentRoomIndex;
+  keys_ = std::move(keys);
+  return broken;
+}
+
+}  // namespace zorvek::testing
