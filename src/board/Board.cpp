@@ -143,9 +143,11 @@ void EnterRoom(Game& game, int room, int side, bool quiet) {
   game.CursorX = 1;
   game.CursorY = 1;
   game.CurrentRoom = game.Rooms(room);
+  // The index moves first: the renaming writes to the stored room of the room entered,
+  // never to the one just left.
+  game.CurrentRoomIndex = static_cast<int16_t>(room);
   RenameRoomForPhase(game);
   RefreshBeacons(game, true);
-  game.CurrentRoomIndex = static_cast<int16_t>(room);
   if (side >= 1) PlaceOnArrivalExit(game, side);
   std::string name = game.CurrentRoom.Name.Trimmed();
   if (name == kTempleName) HealInTemple(game);

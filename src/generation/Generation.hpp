@@ -105,7 +105,7 @@ void PlaceShops(Game& game, int count, int startRoom);
 void PlaceTemple(Game& game);
 
 // Gives CurrentRoom its name and decoration for phases 2 to 5 (on entering it); the
-// change is also written to the room in Rooms so that it lasts.
+// change is also written to Rooms(CurrentRoomIndex), the room entered, so that it lasts.
 void RenameRoomForPhase(Game& game);
 
 // Adds one door pair between two corridor-like rooms far apart (phases 3 to 5).
