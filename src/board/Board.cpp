@@ -49,11 +49,10 @@ void HealInTemple(Game& game) {
   game.ui().MessageBox(kTempleText, Buttons::Ok, "Zorvek");
 }
 
-// Monsters in the room (an index of 20 or more) start their pursuit.
+// Monsters in the room start their pursuit; the hero candidates wait to be recruited.
 void StartPursuit(Game& game) {
-  int16_t last = 0;
-  for (int16_t n : game.CurrentRoom.Beings) last = std::max(last, n);
-  if (last < 20 || !game.DungeonBeings.Has(last)) {
+  const int16_t last = LastMonsterIn(game, game.CurrentRoom);
+  if (last == 0) {
     game.SetTimer(TimerId::TMRPersecu, false);
     return;
   }

@@ -41,7 +41,7 @@ Being& MonsterIn(Game& game, int slot) { return game.DungeonBeings(game.CombatSl
 int16_t CountMonsters(const Game& game) {
   int16_t count = 0;
   for (int16_t entry : game.CurrentRoom.Beings) {
-    if (entry != 0) ++count;
+    if (IsMonster(game, entry)) ++count;
   }
   return count;
 }
@@ -50,8 +50,7 @@ int16_t CountMonsters(const Game& game) {
 // free slots.
 void PlaceByFlag(Game& game, int& next, Flag Item::*flag) {
   for (int16_t entry : game.CurrentRoom.Beings) {
-    if (entry == 0 || !game.DungeonBeings.Has(entry)) continue;
-    if (!IsSet(game.DungeonBeings(entry).RightHand.*flag)) continue;
+    if (!IsMonster(game, entry) || !IsSet(game.DungeonBeings(entry).RightHand.*flag)) continue;
     // A monster with several uses of its weapon fills a slot for each; the slots run out
     // before the room's twenty beings can overflow them.
     if (next > kSlotCount) return;
@@ -64,7 +63,7 @@ void PlaceByFlag(Game& game, int& next, Flag Item::*flag) {
 void FillSlots(Game& game, int16_t count) {
   if (count == 1) {
     for (int16_t entry : game.CurrentRoom.Beings) {
-      if (entry == 0) continue;
+      if (!IsMonster(game, entry)) continue;
       game.CombatSlots(1) = entry;
       return;
     }
@@ -285,7 +284,7 @@ void StartCombat(Game& game) {
 void EngageIfAdjacent(Game& game) {
   if (game.InCombat) return;
   for (int16_t entry : game.CurrentRoom.Beings) {
-    if (entry == 0 || !game.DungeonBeings.Has(entry)) continue;
+    if (!IsMonster(game, entry)) continue;
     const Being& being = game.DungeonBeings(entry);
     if (std::abs(being.Y - game.CursorY) < 2 && std::abs(being.X - game.CursorX) < 2) {
       StartCombat(game);

@@ -23,7 +23,7 @@ void StepTowardParty(const Game& game, Being& being) {
 void PursuitTick(Game& game) {
   for (int slot = 1; slot <= Slots<int16_t, 20>::kCount; ++slot) {
     const int16_t entry = game.CurrentRoom.Beings(slot);
-    if (entry == 0 || !game.DungeonBeings.Has(entry)) continue;
+    if (!IsMonster(game, entry)) continue;
     Being& being = game.DungeonBeings(entry);
     StepTowardParty(game, being);
     PlayCue(game, "pasosm", being.X, being.Y, kFalse);

@@ -76,9 +76,8 @@ void BuildStartingArea(Game& game) {
 
 void ScaleForDifficulty(Game& game) {
   if (game.Difficulty == 1) return;
-  // Indices below 20 are the hero candidates and the empty gap after them.
-  for (int i = 20; i <= game.DungeonBeings.Upper(); ++i) {
-    ScaleBeing(game.DungeonBeings(i), game.Difficulty);
+  for (int i = game.DungeonBeings.Lower(); i <= game.DungeonBeings.Upper(); ++i) {
+    if (IsMonster(game, i)) ScaleBeing(game.DungeonBeings(i), game.Difficulty);
   }
 }
 

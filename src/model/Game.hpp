@@ -138,4 +138,23 @@ inline bool IsEmptySlot(const Game& game, const Name100& name) {
   return name.Trimmed() == game.EmptyName;
 }
 
+// Whether DungeonBeings(index) is a monster or a boss: an entry in use that is not a hero
+// candidate. Numbers cannot tell them apart: the first phase numbers the candidates from 1
+// and its monsters from 20, but after a phase change the monsters are numbered from 2.
+inline bool IsMonster(const Game& game, int index) {
+  if (index < 1 || !game.DungeonBeings.Has(index)) return false;
+  const Being& being = game.DungeonBeings(index);
+  return !IsSet(being.IsHero) && !IsEmptySlot(game, being.Name);
+}
+
+// The greatest DungeonBeings index of a monster in a room's being list, 0 when the room
+// holds none.
+inline int16_t LastMonsterIn(const Game& game, const Room& room) {
+  int16_t last = 0;
+  for (int16_t index : room.Beings) {
+    if (index > last && IsMonster(game, index)) last = index;
+  }
+  return last;
+}
+
 }  // namespace zorvek

@@ -30,7 +30,6 @@ constexpr const char* kNoSaveFound = "No se ha encontrado ninguna partida guarda
 constexpr const char* kGameGoesOn = " La partida actual continúa.";
 constexpr const char* kNewGame = " Se juega una partida nueva.";
 constexpr const char* kTempleName = "Templo de curación";
-constexpr int kFirstMonster = 20;
 
 fs::path TempName(const fs::path& dir, std::size_t k) {
   return dir / (std::string(save_format::kFileNames.at(k)) + ".tmp");
@@ -194,9 +193,8 @@ void RebuildRoomSound(Game& game) {
   game.SetText(TextArea::TBGeneral,
                name + "  " + std::to_string(room.Width) + "X" + std::to_string(room.Height));
 
-  int16_t last = 0;
-  for (int16_t n : room.Beings) last = std::max(last, n);
-  if (last < kFirstMonster || !game.DungeonBeings.Has(last)) {
+  const int16_t last = LastMonsterIn(game, room);
+  if (last == 0) {
     game.SetTimer(TimerId::TMRPersecu, false);
   } else {
     const Being& monster = game.DungeonBeings(last);

@@ -256,10 +256,10 @@ TEST(AfterLoading, TheRoomIsHeardAndToldAsItWasSaved) {
   fs::path dir = FreshDir("sound");
   auto saved = NewGame(dir, 17, 3);
   Game& s = saved->game;
-  // Stand in a room with monsters, as far from its exits as the save allows.
+  // Stand in the first room with monsters: after a phase change they are numbered from 2.
   int monsterRoom = 1;
-  while (std::ranges::none_of(s.Rooms(monsterRoom).Beings, [](int16_t n) { return n >= 20; }))
-    ++monsterRoom;
+  while (LastMonsterIn(s, s.Rooms(monsterRoom)) == 0) ++monsterRoom;
+  ASSERT_LT(LastMonsterIn(s, s.Rooms(monsterRoom)), 20);
   s.CurrentRoom = s.Rooms(monsterRoom);
   s.CurrentRoomIndex = static_cast<int16_t>(monsterRoom);
   ASSERT_TRUE(GuardarPartida(s));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/Scenario.hpp"
@@ -133,6 +134,41 @@ TEST(DeepPhases, AShopOpensOnceAndTheRoomOfItsDoorStaysItself) {
     EXPECT_EQ(s.game().CurrentRoomIndex, host);
     EXPECT_NE(s.game().Rooms(host).Name.Trimmed(), "Tienda");
     EXPECT_EQ(s.General(), Announced(s.game().Rooms(host)));
+  }
+}
+
+// The first room holding a monster that carries a key.
+int KeyCarriersRoom(const Game& game) {
+  for (int r = 2; r <= game.Rooms.Upper(); ++r) {
+    for (int16_t index : game.Rooms(r).Beings) {
+      if (!IsMonster(game, index)) continue;
+      for (const Item& item : game.DungeonBeings(index).Inventory) {
+        if (item.KeyNo >= 1) return r;
+      }
+    }
+  }
+  return 0;
+}
+
+// Monsters of every phase close in on the party and start the fight, also after the game
+// is saved and loaded in their room; the one carrying a key is among them.
+TEST(DeepPhases, MonstersOfEveryPhasePursueThePartyAndFight) {
+  for (int phase = 2; phase <= 5; ++phase) {
+    SCOPED_TRACE("phase " + std::to_string(phase));
+    script::RunnerOptions options = Seeded(7, phase);
+    options.Dir = ::testing::TempDir() + "zorvek_pursuit_" + std::to_string(phase);
+    std::filesystem::create_directories(options.Dir);
+    Scenario s(options);
+    const int room = KeyCarriersRoom(s.game());
+    ASSERT_GT(room, 0);
+    s.Play("enter " + std::to_string(room));
+    EXPECT_TRUE(s.game().TimerEnabled(TimerId::TMRPersecu));
+    s.Play("answer yes\nkey F7\nanswer yes\nkey F8");
+    ASSERT_EQ(s.game().Text(TextArea::TBDatos), "Partida cargada");
+    EXPECT_TRUE(s.game().TimerEnabled(TimerId::TMRPersecu));
+    for (int tick = 0; tick < 20 && !s.game().InCombat; ++tick) s.Play("tick persecu");
+    EXPECT_TRUE(s.game().InCombat);
+    EXPECT_EQ(s.game().Text(TextArea::TBGeneral), "Modo combate activado ");
   }
 }
 
