@@ -7,6 +7,7 @@
 #include "model/Grammar.hpp"
 #include "model/Numbers.hpp"
 #include "model/Text.hpp"
+#include "party/Equipment.hpp"
 #include "sound/Sound.hpp"
 
 namespace zorvek {
@@ -51,6 +52,8 @@ void Develop(Being& hero, int characteristic) {
   raised = Add16(raised, 1);
   const int32_t armour = hero.Armour;
   catalogue::ApplyCharacteristics(hero, c);
+  // Defence follows the new characteristics and the shield still worn; Armour stays.
+  hero.Defence = Add32(hero.Defence, party::WornBy(hero).Shield);
   hero.Armour = armour;
   hero.MaxLife = Add32(Mul32(4, hero.Constitution), 20);
   hero.Life = hero.MaxLife;

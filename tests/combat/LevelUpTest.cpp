@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "combat/Combat.hpp"
+#include "party/Equipment.hpp"
 #include "support/TestGame.hpp"
 
 namespace zorvek {
@@ -66,6 +67,20 @@ TEST_F(Levels, SeveralLevelsComeOneAfterAnotherAndUnansweredPointsGoToConstituti
   LevelUp(g, 2);
   EXPECT_EQ(t.ui.Inputs.size(), 6u + 150u);
   EXPECT_EQ(g.Party(2).Constitution, 4);
+}
+
+// Defence comes from the new characteristics and the shield still worn, so taking the
+// shield off later gives back exactly what it added.
+TEST_F(Levels, AWornShieldStillCountsAfterALevel) {
+  Being& jan = g.Party(2);
+  jan.Inventory(1) = {.Name = "Escudo redondo", .DefenceBonus = 2, .Price = 8};
+  party::MoveToLeftHand(g, jan, {party::PlaceKind::Pack, 1});
+  ASSERT_EQ(jan.Defence, 5);
+  Answer({"2", "3", "3"});
+  LevelUp(g, 2);
+  EXPECT_EQ(jan.Defence, 8);
+  party::MoveToPack(g, jan, {party::PlaceKind::LeftHand, 0});
+  EXPECT_EQ(jan.Defence, 6);
 }
 
 TEST_F(Levels, ASorcererRaisesOneOfItsScrolls) {
