@@ -39,6 +39,12 @@ int PackSlotFor(const Game& game, const Being& hero, const Item& item) {
   return 0;
 }
 
+// An object joins a carried one of the same name: each object of either counts at least
+// once, so that five knives taken one by one or all at once make a stack of five.
+void Stack(Item& carried, int16_t quantity) {
+  carried.Quantity = Add16(std::max<int16_t>(carried.Quantity, 1), std::max<int16_t>(quantity, 1));
+}
+
 void TakeCoins(Game& game, Being& hero, int slot) {
   int16_t q = game.CurrentRoom.Items(slot).Quantity;
   hero.Coins = Add32(hero.Coins, q);
@@ -52,10 +58,7 @@ void PutInPack(Game& game, Being& hero, int slot, int k) {
   Item& carried = hero.Inventory(k);
   int16_t q = floor.Quantity;
   if (carried.Name == floor.Name && !IsEmptySlot(game, carried.Name)) {
-    // A stack counts each of its objects at least once, so nothing taken gets lost.
-    floor.Quantity = std::max<int16_t>(floor.Quantity, 1);
-    carried.Quantity = std::max<int16_t>(carried.Quantity, 1);
-    carried.Quantity = Add16(carried.Quantity, floor.Quantity);
+    Stack(carried, q);
   } else {
     carried = floor;
   }
@@ -135,7 +138,7 @@ std::string SweepOne(Game& game, Being& hero, int slot) {
     bool same = carried.Name == item.Name;
     if (!same && !IsEmptySlot(game, carried.Name)) continue;
     if (same) {
-      carried.Quantity = Add16(carried.Quantity, item.Quantity);
+      Stack(carried, item.Quantity);
     } else {
       carried = item;
     }

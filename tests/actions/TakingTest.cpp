@@ -122,6 +122,13 @@ TEST_F(Taking, CTakesEverythingInSlotOrderAndReportsOnce) {
   t.Press('C');
   EXPECT_EQ(t.Data(), "No hay objetos que recoger ");
   EXPECT_EQ(t.ui.Beeps, beeps + 1);
+
+  // Five knives taken at once make a stack of five, as taking them one by one does.
+  for (int slot = 1; slot <= 5; ++slot) Lay(slot, "Cuchillo");
+  t.Press('C');
+  EXPECT_EQ(t.game.Party(1).Inventory(2).Name.Trimmed(), "Cuchillo");
+  EXPECT_EQ(t.game.Party(1).Inventory(2).Quantity, 5);
+  EXPECT_TRUE(t.game.Party(1).Inventory(3).Name.IsEmpty());
 }
 
 TEST_F(Taking, PushingABarTwiceRestoresItsDoor) {
