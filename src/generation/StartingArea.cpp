@@ -49,8 +49,10 @@ void ScaleBeing(Being& being, int32_t factor) {
   being.Dexterity = Mul16(being.Dexterity, factor);
   being.Strength = Mul16(being.Strength, factor);
   being.Power = Mul16(being.Power, factor);
-  being.MaxLife = being.Life = Add32(Mul32(4, being.Constitution), 20);
-  being.MaxMagic = being.Magic = Mul32(3, being.Power);
+  // The life and magic that follow from the stronger characteristics never fall below
+  // what the being was drawn with: a boss's life is not four constitutions and twenty.
+  being.MaxLife = being.Life = std::max(being.MaxLife, Add32(Mul32(4, being.Constitution), 20));
+  being.MaxMagic = being.Magic = std::max(being.MaxMagic, Mul32(3, being.Power));
   being.MeleeAttack = Add32(being.Strength, being.Constitution);
   being.RangedAttack = Add32(being.Strength, being.Dexterity);
   being.MagicAttack = Add32(being.Dexterity, being.Power);

@@ -51,6 +51,12 @@ TEST(StartUp, NewGamesStandInTheCellsAndFollowTheirSeedAndDifficulty) {
   ASSERT_GT(hard.size(), 20u);
   EXPECT_EQ(hard[0], easy[0]);
   EXPECT_EQ(hard[19]["Constitution"], 5 * easy[19]["Constitution"].get<int>());
+  // No monster comes out weaker than it was drawn, the boss included.
+  const Json harder = DumpOf(Seeded(7, 1, 2))["DungeonBeings"];
+  for (std::size_t i = 19; i < harder.size(); ++i) {
+    EXPECT_GE(harder[i]["MaxLife"], easy[i]["MaxLife"]) << harder[i]["Name"];
+    EXPECT_EQ(harder[i]["Life"], harder[i]["MaxLife"]);
+  }
 }
 
 TEST(StartUp, RunnerEndsWithTheScriptAndEchoesKeysAndTicks) {
