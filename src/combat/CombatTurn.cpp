@@ -109,17 +109,20 @@ int AnySlotTarget(Game& game) {
   return firstTaken;
 }
 
-// A fallen monster leaves the room and every slot it held. Its removal is also written
-// to the room's lasting record, so that it does not rise again when the party returns.
+// A fallen monster leaves the room and every slot it held. Its removal and what it
+// dropped are also written to the room's lasting record, so that it does not rise again
+// and its belongings (a key among them) are still there after a flight.
 void RemoveFallen(Game& game, int slot, int16_t& count) {
   const int16_t fallen = game.CombatSlots(slot);
   for (int16_t& entry : game.CurrentRoom.Beings) {
     if (entry == fallen) entry = 0;
   }
   if (game.Rooms.Has(game.CurrentRoomIndex)) {
-    for (int16_t& entry : game.Rooms(game.CurrentRoomIndex).Beings) {
+    Room& stored = game.Rooms(game.CurrentRoomIndex);
+    for (int16_t& entry : stored.Beings) {
       if (entry == fallen) entry = 0;
     }
+    stored.Items = game.CurrentRoom.Items;
   }
   for (int s = 1; s <= kSlotCount; ++s) {
     if (game.CombatSlots(s) == fallen) game.CombatSlots(s) = 0;

@@ -120,7 +120,7 @@ TEST_F(Fight, ATurnTellsEveryActionAndEndsWithThePrompt) {
   EXPECT_EQ(g.Sound.Queue(3).Result, 1);
 }
 
-TEST_F(Fight, AKillLeavesTheStoredRoomTooAndTheNextTurnEndsTheCombat) {
+TEST_F(Fight, AKillAndItsBelongingsLeaveTheStoredRoomTooAndTheNextTurnEndsTheCombat) {
   Add(kKobold, 6, 5);
   g.Party(1).Experience = 46;  // ready for level 2
   // Urso hits for 5 and kills.
@@ -134,6 +134,9 @@ TEST_F(Fight, AKillLeavesTheStoredRoomTooAndTheNextTurnEndsTheCombat) {
                 std::string(kPrompt));
   EXPECT_EQ(g.CurrentRoom.Beings(1), 0);
   EXPECT_EQ(g.Rooms(4).Beings(1), 0);
+  // What it dropped lies in the stored room at once: a flight now would not lose it.
+  EXPECT_EQ(g.Rooms(4).Items(1).Name.Trimmed(), "Cuchillo");
+  EXPECT_EQ(g.Rooms(4).Items, g.CurrentRoom.Items);
   EXPECT_TRUE(g.InCombat);
 
   t.ui.TypedAnswers = {"1", "1", "1"};
