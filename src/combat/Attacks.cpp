@@ -59,7 +59,9 @@ void Wound(Game& game, Being& attacker, Being& target, int16_t damage, std::stri
            bool shareEarth, std::initializer_list<std::string_view> quietDeaths) {
   attacker.Experience = Add32(attacker.Experience, damage);
   if (shareEarth) ShareEarthExperience(game, attacker);
-  target.Life = Add32(target.Life, -int64_t{damage});
+  const int32_t life = Add32(target.Life, -int64_t{damage});
+  // Armour that turns a blow into healing never lifts the target above its maximum.
+  target.Life = damage < 0 ? std::min(life, std::max(target.Life, target.MaxLife)) : life;
   if (IsHeroBeing(target)) {
     text.resize(text.size() >= 3 ? text.size() - 3 : 0);
     text += ", dejándole con " + std::to_string(target.Life) + ".";

@@ -95,12 +95,13 @@ TEST_F(Attacks, BetweenTheFacesTheAttackMustBeatTheDefenceAndTheShield) {
   g.ShieldBonus = 4;
   EXPECT_EQ(Melee(kobold, g.Party(1), {Face(7, 8)}), "Kobold ha fallado en su ataque.\r\n");
 
-  // Armour above the damage makes it negative: the target heals and the striker loses.
+  // Armour above the damage makes it negative: the target heals, up to its maximum, and
+  // the striker loses.
   kobold.Armour = 20;
   kobold.Life = 10;
   EXPECT_EQ(Melee(g.Party(1), kobold, {Face(8, 8), Part(0, 10)}),
             "Urso impacta con su Espada en Kobold y le quita -16 puntos de vida.\r\n");
-  EXPECT_EQ(kobold.Life, 26);
+  EXPECT_EQ(kobold.Life, 15);
   EXPECT_EQ(g.Party(1).Experience, 4 - 16);  // the first hit gave 4
 }
 
