@@ -96,16 +96,19 @@ bool ParseText(std::string_view text, SavedGame& out) {
   out.LockNames.clear();
   for (std::size_t k = 1; k < lines.size() && k <= static_cast<std::size_t>(kLockNamesWritten);
        ++k) {
+    if (HasControlCharacter(lines[k])) return false;
     out.LockNames.push_back(Cp1252ToUtf8(lines[k]));
   }
   return true;
 }
 
-void DecodeBeings(std::string_view bytes, Table<Being>& table) {
+// Returns whether every name read was clean.
+bool DecodeBeings(std::string_view bytes, Table<Being>& table) {
   const int count = static_cast<int>(bytes.size() / kBeingBytes);
   table.ReDim(1, count);
   ByteReader r(bytes);
   for (Being& being : table) ReadBeing(r, being);
+  return r.NamesClean();
 }
 
 // The limits every index of the loaded game must keep.
@@ -127,6 +130,8 @@ bool ItemFits(const Item& item, const Bounds& bounds) {
 }
 
 bool BeingFits(const Being& being, const Bounds& bounds) {
+  // Nothing in the game lifts life above its maximum or takes a maximum below zero.
+  if (being.Life > being.MaxLife || being.MaxLife < 0 || being.MaxMagic < 0) return false;
   for (const Item& item : being.Inventory) {
     if (!ItemFits(item, bounds)) return false;
   }
@@ -173,7 +178,8 @@ bool SizeFits(SaveFile file, std::uintmax_t size) {
       return size == kPartyAndBosses * kBeingBytes;
     case SaveFile::C:
     case SaveFile::D:
-      return size % kBeingBytes == 0 && size / kBeingBytes <= most;
+      // Both tables always hold at least one entry.
+      return size % kBeingBytes == 0 && size >= kBeingBytes && size / kBeingBytes <= most;
     case SaveFile::E:
       return size == kRoomBytes;
     case SaveFile::F:
@@ -198,14 +204,19 @@ std::optional<SaveProblem> DecodeSave(const SaveBytes& files, SavedGame& out) {
   ByteReader rb(bytes(SaveFile::B));
   for (Being& hero : out.Party) ReadBeing(rb, hero);
   for (Being& boss : out.Bosses) ReadBeing(rb, boss);
-  DecodeBeings(bytes(SaveFile::C), out.MonsterCatalogue);
-  DecodeBeings(bytes(SaveFile::D), out.DungeonBeings);
+  if (!rb.NamesClean()) return SaveProblem{SaveFile::B, false};
+  if (!DecodeBeings(bytes(SaveFile::C), out.MonsterCatalogue)) {
+    return SaveProblem{SaveFile::C, false};
+  }
+  if (!DecodeBeings(bytes(SaveFile::D), out.DungeonBeings)) return SaveProblem{SaveFile::D, false};
   ByteReader re(bytes(SaveFile::E));
   ReadRoom(re, out.CurrentRoom);
+  if (!re.NamesClean()) return SaveProblem{SaveFile::E, false};
   std::string_view rooms = bytes(SaveFile::F);
   out.Rooms.ReDim(0, static_cast<int>(rooms.size() / kRoomBytes) - 1);
   ByteReader rf(rooms);
   for (Room& room : out.Rooms) ReadRoom(rf, room);
+  if (!rf.NamesClean()) return SaveProblem{SaveFile::F, false};
 
   const Bounds bounds{out.Rooms.Count(), out.DungeonBeings.Upper()};
   if (!BeingsFit(out.Party, bounds) || !BeingsFit(out.Bosses, bounds)) {

@@ -74,6 +74,13 @@ void ByteWriter::Name(const Name100& name) {
   std::memset(at + length, ' ', kNameBytes - length);
 }
 
+bool HasControlCharacter(std::string_view bytes) {
+  return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+  });
+}
+
 std::string_view ByteReader::Take(std::size_t n) {
   if (n > bytes_.size() - pos_) throw std::out_of_range("record read past its end");
   std::string_view part = bytes_.substr(pos_, n);
@@ -102,6 +109,7 @@ Name100 ByteReader::Name() {
   std::size_t end = field.size();
   while (end > 0 && (field[end - 1] == ' ' || field[end - 1] == '\0')) --end;
   field = field.substr(0, end);
+  if (HasControlCharacter(field)) namesClean_ = false;
   if (field.empty()) return {};
   if (IsAscii(field)) return Name100(field);
   return Name100(Cp1252ToUtf8(field));

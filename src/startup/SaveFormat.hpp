@@ -70,12 +70,19 @@ class ByteReader {
   int32_t Int32();
   Name100 Name();
   std::size_t Position() const { return pos_; }
+  // False once a name held a control character: no name the game writes has one.
+  bool NamesClean() const { return namesClean_; }
 
  private:
   std::string_view Take(std::size_t n);
   std::string_view bytes_;
   std::size_t pos_ = 0;
+  bool namesClean_ = true;
 };
+
+// Whether a name's bytes (Windows-1252, padding removed) hold a control character: a
+// byte below 32, DEL, or one of the five bytes the code page leaves undefined.
+bool HasControlCharacter(std::string_view bytes);
 
 void WriteItem(ByteWriter& w, const Item& item);
 void WriteBeing(ByteWriter& w, const Being& being);

@@ -30,6 +30,7 @@ constexpr const char* kNoSaveFound = "No se ha encontrado ninguna partida guarda
 constexpr const char* kGameGoesOn = " La partida actual continúa.";
 constexpr const char* kNewGame = " Se juega una partida nueva.";
 constexpr const char* kTempleName = "Templo de curación";
+constexpr const char* kElsewhere = ", porque en la carpeta del juego no se puede escribir.";
 
 fs::path TempName(const fs::path& dir, std::size_t k) {
   return dir / (std::string(save_format::kFileNames.at(k)) + ".tmp");
@@ -61,6 +62,21 @@ fs::path UserDataDirectory() {
   const char* home = std::getenv("HOME");
   if (home != nullptr && *home != '\0') return fs::path(home) / ".local" / "share" / "zorvek";
   return {};
+}
+
+fs::path ProgramDirectory(const Game& game) {
+  return game.settings().ProgramDir.empty() ? fs::path(".") : fs::path(game.settings().ProgramDir);
+}
+
+// When the newest of the six files of a save in `dir` was written; nullopt without any.
+std::optional<fs::file_time_type> SaveTime(const fs::path& dir) {
+  std::optional<fs::file_time_type> newest;
+  for (const char* name : save_format::kFileNames) {
+    std::error_code ec;
+    const fs::file_time_type written = fs::last_write_time(dir / name, ec);
+    if (!ec && (!newest || written > *newest)) newest = written;
+  }
+  return newest;
 }
 
 void RemoveTemporaries(const fs::path& dir, std::size_t from) {
@@ -225,17 +241,32 @@ void RebuildRoomSound(Game& game) {
 }  // namespace
 
 fs::path SaveDirectory(const Game& game) {
-  const fs::path program(game.settings().ProgramDir.empty() ? "." : game.settings().ProgramDir);
+  const fs::path program = ProgramDirectory(game);
   if (IsWritableDirectory(program)) return program;
   return UserDataDirectory();
 }
 
+fs::path LoadDirectory(const Game& game) {
+  const fs::path program = ProgramDirectory(game);
+  const fs::path data = UserDataDirectory();
+  const auto inProgram = SaveTime(program);
+  const auto inData = data.empty() ? std::nullopt : SaveTime(data);
+  if (inData && (!inProgram || *inData > *inProgram)) return data;
+  if (inProgram) return program;
+  return SaveDirectory(game);
+}
+
 bool GuardarPartida(Game& game) {
   game.CellMenuState = 0;
-  const SaveOutcome outcome = WriteSave(SaveDirectory(game), save_format::EncodeSave(game));
+  const fs::path dir = SaveDirectory(game);
+  const SaveOutcome outcome = WriteSave(dir, save_format::EncodeSave(game));
   switch (outcome) {
     case SaveOutcome::Saved:
-      game.SetText(TextArea::TBDatos, kSaved);
+      // A save that could not go beside the game says where it went.
+      game.SetText(TextArea::TBDatos,
+                   dir == ProgramDirectory(game)
+                       ? std::string(kSaved)
+                       : std::string(kSaved) + " en " + dir.string() + kElsewhere);
       return true;
     case SaveOutcome::NothingChanged:
       game.SetText(TextArea::TBDatos, kSaveFailed);
@@ -249,7 +280,7 @@ bool GuardarPartida(Game& game) {
 }
 
 bool CargarPartida(Game& game) {
-  const fs::path dir = SaveDirectory(game);
+  const fs::path dir = LoadDirectory(game);
   if (auto problem = LoadSave(game, dir)) {
     game.SetText(TextArea::TBDatos, ProblemText(dir, *problem) + kGameGoesOn);
     game.ui().Beep();
@@ -261,7 +292,7 @@ bool CargarPartida(Game& game) {
 }
 
 void ResumeSavedGame(Game& game) {
-  const fs::path dir = SaveDirectory(game);
+  const fs::path dir = LoadDirectory(game);
   if (auto problem = LoadSave(game, dir)) {
     const std::string text = ProblemText(dir, *problem) + kNewGame;
     game.SetText(TextArea::TBDatos, text);

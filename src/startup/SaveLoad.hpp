@@ -13,10 +13,16 @@ namespace zorvek {
 // ~/.local/share/zorvek). Empty when neither can be named.
 std::filesystem::path SaveDirectory(const Game& game);
 
+// Where a load reads from: of the program's directory and the user's data directory,
+// the one holding the newer save (a save made while the program's directory could not
+// be written stays reachable); SaveDirectory when neither holds one.
+std::filesystem::path LoadDirectory(const Game& game);
+
 // F7: writes the whole game over the previous save. Each file is written to a
 // temporary name beside it and renamed over the old one only when all six are on
 // disk, so a failed save keeps the previous one. Says "Partida guardada" in the data
-// line, or that the save failed. Returns whether it saved.
+// line (naming the directory when it is not the program's), or that the save failed.
+// Returns whether it saved.
 bool GuardarPartida(Game& game);
 
 // F8: replaces the game with the saved one and rebuilds what the player hears and

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <random>
 
 #include "save/SaveSupport.hpp"
@@ -187,6 +188,42 @@ TEST(DamagedSave, NamesTheFileThatIsMissingOrDamaged) {
   EXPECT_EQ(t->game.Text(TextArea::TBDatos),
             "No se ha podido cargar la partida: el archivo B.dat está dañado. La partida actual "
             "continúa.");
+}
+
+// Files no game could have written are refused too, and the message names the file:
+// an empty table of beings, a name holding a control character, a life above its
+// maximum, a negative maximum.
+TEST(DamagedSave, NamesTheFileNoGameCouldHaveWritten) {
+  const fs::path dir = FreshDir("impossible");
+  auto saved = NewGame(dir, 25, 2);
+  ASSERT_TRUE(GuardarPartida(saved->game));
+  std::array<std::string, 6> pristine;
+  for (std::size_t k = 0; k < 6; ++k) pristine.at(k) = ReadBytes(dir / kSaveFiles.at(k));
+  const std::size_t boss = 4 * kBeing;  // the first boss's record in B.dat
+  const std::vector<std::pair<std::size_t, std::function<void(std::string&)>>> harms = {
+      {3, [](std::string& d) { d.clear(); }},
+      {1, [&](std::string& b) { b.at(boss + 8) = '\0'; }},
+      {1, [&](std::string& b) { b.at(boss + 6) = '\x1b'; }},
+      {5, [](std::string& f) { f.at(7) = '\x07'; }},
+      {0, [](std::string& a) { a.at(LineStart(a, 2)) = '\x1b'; }},
+      {1, [](std::string& b) { PutU16(b, 114, 1); }},  // an empty marching slot with life
+      {3,
+       [](std::string& d) {
+         PutU16(d, kBeing + 126, -1);  // the first monster's magic maximum
+         PutU16(d, kBeing + 128, -1);
+       }},
+  };
+  auto t = NewGame(dir, 26);
+  for (const auto& [file, harm] : harms) {
+    for (std::size_t k = 0; k < 6; ++k) WriteBytes(dir / kSaveFiles.at(k), pristine.at(k));
+    std::string bytes = pristine.at(file);
+    harm(bytes);
+    WriteBytes(dir / kSaveFiles.at(file), bytes);
+    EXPECT_FALSE(CargarPartida(t->game));
+    EXPECT_EQ(t->game.Text(TextArea::TBDatos), std::string(kRefused) + "el archivo " +
+                                                   kSaveFiles.at(file) +
+                                                   " está dañado. La partida actual continúa.");
+  }
 }
 
 }  // namespace

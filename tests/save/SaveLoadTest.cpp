@@ -169,6 +169,42 @@ TEST(SaveDirectory, IsTheProgramDirectoryWhileItCanBeWrittenElseTheUsersData) {
   }
 }
 
+// A save that cannot go beside the game goes to the user's data directory and says so;
+// a load reads the newer of the two saves, wherever it is.
+TEST(SaveDirectory, ALoadTakesTheNewerOfTheTwoPlaces) {
+  const fs::path root = FreshDir("places");
+  const fs::path program = root / "juego";
+  const fs::path data = root / "data" / "zorvek";
+  fs::create_directories(program);
+  EnvGuard xdg("XDG_DATA_HOME", (root / "data").string());
+  auto older = NewGame(program, 31);
+  ASSERT_TRUE(GuardarPartida(older->game));
+  EXPECT_EQ(older->game.Text(TextArea::TBDatos), "Partida guardada");
+  const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* name : kSaveFiles) fs::last_write_time(program / name, anHourAgo);
+  // The game's directory turns read-only; root writes anyway, so the probe's name is taken.
+  fs::create_directories(program / ".zorvek-prueba");
+  fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
+
+  auto t = NewGame(program, 32);
+  ASSERT_TRUE(CargarPartida(t->game));
+  ExpectSameSavedState(SavedStateOf(older->game), SavedStateOf(t->game));
+  auto newer = NewGame(program, 33, 3);
+  ASSERT_TRUE(GuardarPartida(newer->game));
+  EXPECT_EQ(newer->game.Text(TextArea::TBDatos),
+            "Partida guardada en " + data.string() +
+                ", porque en la carpeta del juego no se puede escribir.");
+  ASSERT_TRUE(CargarPartida(t->game));
+  ExpectSameSavedState(SavedStateOf(newer->game), SavedStateOf(t->game));
+
+  // Writable again, the game saves beside itself, and that save is now the newer one.
+  fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
+  fs::remove(program / ".zorvek-prueba");
+  ASSERT_TRUE(GuardarPartida(older->game));
+  ASSERT_TRUE(CargarPartida(t->game));
+  ExpectSameSavedState(SavedStateOf(older->game), SavedStateOf(t->game));
+}
+
 TEST(FailedSave, KeepsThePreviousSaveAndSaysSo) {
   fs::path dir = FreshDir("failed");
   auto first = NewGame(dir, 4);
