@@ -102,7 +102,8 @@ void RenameRoomForPhase(Game& game) {
   for (const PhaseName& entry : kPhaseNames) {
     if (name == entry.Kind) room.Name = entry.ByPhase.at(static_cast<std::size_t>(game.Phase - 2));
   }
-  RestyleObject(room.Items(1), name, k, game.Phase);
+  // A key that lies in the object slot stays a key: no new name may hide it.
+  if (room.Items(1).KeyNo < 1) RestyleObject(room.Items(1), name, k, game.Phase);
   // Nothing copies the working room back when the party walks out, so the change is
   // written to the stored room as well.
   if (game.Rooms.Has(game.CurrentRoomIndex)) {

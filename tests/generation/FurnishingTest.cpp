@@ -112,6 +112,11 @@ TEST_F(Furnishing, decorationsChangeWithTheNameButUsableObjectsStay) {
   RenameRoomForPhase(t.game);
   EXPECT_EQ(current().Name.Trimmed(), "Nidos vacíos");
   EXPECT_EQ(current().Items(1).Name.Trimmed(), "Nido de dragón");
+  // Whatever lies there turns into a nest, but for a key.
+  stand("Zona de entrenamiento", "Llave verde", false);
+  t.game.Rooms(7).Items(1).KeyNo = t.game.CurrentRoom.Items(1).KeyNo = 3;
+  RenameRoomForPhase(t.game);
+  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Llave verde");
 }
 
 TEST_F(Furnishing, aLibraryBookTurnsIntoASpellOfTheDeeperPhase) {
