@@ -1,7 +1,7 @@
 #include "support/Invariants.hpp"
 
 #include <algorithm>
-#include <functional>
+#include <map>
 
 #include "startup/SaveFormat.hpp"
 
@@ -19,29 +19,45 @@ bool SameTable(const Table<T>& a, const Table<T>& b) {
          std::equal(a.begin(), a.end(), b.begin());
 }
 
-void ForEachItem(const Being& being, const std::function<void(const Item&)>& visit) {
+template <typename Visit>
+void ForEachItem(const Being& being, const Visit& visit) {
   for (const Item& item : being.Inventory) visit(item);
   visit(being.RightHand);
   visit(being.LeftHand);
   visit(being.Body);
 }
 
+// Where an object is: on the floor of a room, with the party, or with a being.
+struct Place {
+  int Room = 0;   // -1 for the party
+  int Being = 0;  // 0 for the floor
+  std::string Text() const {
+    if (Room < 0) return "the party";
+    return (Being > 0 ? "being " + std::to_string(Being) + " in " : "") + RoomName(Room);
+  }
+};
+
 // Every object in the world once: the floors (the room the party is in as it sees it),
 // the party, and the beings still standing in some room.
-void ForEachWorldItem(const Game& game, const std::function<void(const Item&)>& visit) {
-  std::set<int16_t> standing;
-  auto visitRoom = [&](const Room& room) {
-    for (const Item& item : room.Items) visit(item);
+template <typename Visit>
+void ForEachWorldItem(const Game& game, const Visit& visit) {
+  std::map<int16_t, int> standing;  // being -> its room
+  auto visitRoom = [&](const Room& room, int r) {
+    for (const Item& item : room.Items) visit(item, {r, 0});
     for (int16_t index : room.Beings) {
-      if (index >= 1 && game.DungeonBeings.Has(index)) standing.insert(index);
+      if (index >= 1 && game.DungeonBeings.Has(index)) standing[index] = r;
     }
   };
   for (int r = game.Rooms.Lower(); r <= game.Rooms.Upper(); ++r) {
-    if (r != game.CurrentRoomIndex) visitRoom(game.Rooms(r));
+    if (r != game.CurrentRoomIndex) visitRoom(game.Rooms(r), r);
   }
-  visitRoom(game.CurrentRoom);
-  for (const Being& hero : game.Party) ForEachItem(hero, visit);
-  for (int16_t index : standing) ForEachItem(game.DungeonBeings(index), visit);
+  visitRoom(game.CurrentRoom, game.CurrentRoomIndex);
+  for (const Being& hero : game.Party) {
+    ForEachItem(hero, [&](const Item& item) { visit(item, {-1, 0}); });
+  }
+  for (const auto& [index, r] : standing) {
+    ForEachItem(game.DungeonBeings(index), [&](const Item& item) { visit(item, {r, index}); });
+  }
 }
 
 bool LockShut(const Game& game, int16_t key) {
@@ -144,10 +160,10 @@ bool GameWatch::IsKeyOfPhase(const Game& game, const Item& item) const {
   return name == "Llave " + game.LockNames(item.KeyNo) && oldKeys_.count({item.KeyNo, name}) == 0;
 }
 
-std::map<int16_t, int> GameWatch::KeysOf(const Game& game) const {
-  std::map<int16_t, int> keys;
-  ForEachWorldItem(game, [&](const Item& item) {
-    if (IsKeyOfPhase(game, item)) ++keys[item.KeyNo];
+GameWatch::Keys GameWatch::KeysOf(const Game& game) const {
+  Keys keys;
+  ForEachWorldItem(game, [&](const Item& item, Place place) {
+    if (IsKeyOfPhase(game, item)) keys[item.KeyNo].push_back(place.Text());
   });
   return keys;
 }
@@ -185,18 +201,24 @@ void GameWatch::CheckRooms(const Game& game, bool sameDungeon, Broken& broken) {
   }
 }
 
-void GameWatch::CheckKeys(const Game& game, const std::map<int16_t, int>& keys, bool sameDungeon,
+void GameWatch::CheckKeys(const Game& game, const Keys& keys, bool sameDungeon,
                           Broken& broken) const {
-  for (const auto& [key, copies] : keys) {
-    if (copies > 1) {
-      broken.push_back("the key " + game.LockNames(key) + " exists " + std::to_string(copies) +
-                       " times");
+  auto places = [](const std::vector<std::string>& where) {
+    std::string text;
+    for (const std::string& w : where) text += (text.empty() ? "" : ", ") + w;
+    return text;
+  };
+  for (const auto& [key, where] : keys) {
+    if (where.size() > 1) {
+      broken.push_back("the key " + game.LockNames(key) + " exists " +
+                       std::to_string(where.size()) + " times: " + places(where));
     }
   }
   if (!sameDungeon) return;
-  for (const auto& [key, copies] : keys_) {
-    if (copies >= 1 && keys.count(key) == 0 && LockShut(game, key)) {
-      broken.push_back("the key " + game.LockNames(key) + " disappeared while its lock is shut");
+  for (const auto& [key, where] : keys_) {
+    if (keys.count(key) == 0 && LockShut(game, key)) {
+      broken.push_back("the key " + game.LockNames(key) + " disappeared from " + places(where) +
+                       " while its lock is shut");
     }
   }
 }
@@ -215,7 +237,7 @@ std::vector<std::string> GameWatch::Check(const Game& game) {
   }
   // A load replaces the whole game: only the rules of the moment apply to that step.
   const bool sameDungeon = !newPhase && game.Text(TextArea::TBDatos) != "Partida cargada";
-  std::map<int16_t, int> keys = KeysOf(game);
+  Keys keys = KeysOf(game);
   Broken broken;
   CheckLives(game, broken);
   CheckParty(game, broken);

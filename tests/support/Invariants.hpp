@@ -40,11 +40,12 @@ class GameWatch {
     Slots<Item, 20> Items;
   };
 
-  std::map<int16_t, int> KeysOf(const Game& game) const;  // key number -> copies
+  using Keys = std::map<int16_t, std::vector<std::string>>;  // key number -> where it is
+  Keys KeysOf(const Game& game) const;
   bool IsKeyOfPhase(const Game& game, const Item& item) const;
   void TakeRooms(const Game& game);
   void CheckRooms(const Game& game, bool sameDungeon, std::vector<std::string>& broken);
-  void CheckKeys(const Game& game, const std::map<int16_t, int>& keys, bool sameDungeon,
+  void CheckKeys(const Game& game, const Keys& keys, bool sameDungeon,
                  std::vector<std::string>& broken) const;
 
   int saveEvery_;
@@ -53,7 +54,7 @@ class GameWatch {
   // How the previous step left the game.
   int16_t phase_ = 0;
   int16_t roomIndex_ = 0;
-  std::map<int16_t, int> keys_;
+  Keys keys_;
   std::vector<RoomLook> rooms_;
   // Keys the party brought from an earlier phase: they open nothing of this one.
   std::set<std::pair<int16_t, std::string>> oldKeys_;
