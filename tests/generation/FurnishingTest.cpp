@@ -78,21 +78,11 @@ TEST_F(Furnishing, theTempleSendsItsMonstersAwayButKeepsTheKeys) {
   EXPECT_TRUE(room.Items(4).Name.IsEmpty());
 }
 
-TEST_F(Furnishing, aTrainingZoneOfPhaseFourBecomesBarracksThenAWeaponFactory) {
+TEST_F(Furnishing, theFirstPhaseKeepsItsNamesWithoutADraw) {
   stand("Cuartel", "Uniformes", true);
-  RenameRoomForPhase(t.game);  // phase one keeps its names without a draw
+  RenameRoomForPhase(t.game);
   EXPECT_EQ(current().Name.Trimmed(), "Cuartel");
   EXPECT_EQ(t.random.Draws, 0);
-  t.game.Phase = 4;
-  stand("Zona de entrenamiento", "Espada falsa", true);
-  RenameRoomForPhase(t.game);
-  EXPECT_EQ(current().Name.Trimmed(), "Cuartel");
-  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Espada falsa");
-  t.game.CurrentRoom = t.game.Rooms(7);  // entering again reads the stored room
-  RenameRoomForPhase(t.game);
-  EXPECT_EQ(current().Name.Trimmed(), "Fábrica de armas");
-  EXPECT_EQ(current().Items(1).Name.Trimmed(), "Punta de flecha");
-  EXPECT_EQ(t.game.Rooms(7).Name.Trimmed(), "Fábrica de armas");
 }
 
 TEST_F(Furnishing, decorationsChangeWithTheNameButUsableObjectsStay) {
