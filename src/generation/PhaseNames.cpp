@@ -32,21 +32,35 @@ struct Look {
 
 using FourLooks = std::array<Look, 4>;
 
-const FourLooks kStoreLooks{{{"Caja vacía", false, false}, {"Mesa rota", false, false},
-                             {"Rata muerta", false, false}, {"Piedra", false, false}}};
-const FourLooks kForgeLooks{{{"Cabeza de Martillo", true, false}, {"Yunque", true, false},
-                             {"Tenazas", false, false}, {"Esquirla de metal", false, false}}};
-const FourLooks kWaterLooks{{{"Algas muertas", false, true}, {"Planta", false, false},
-                             {"Charco", true, false}, {"Rama partida", false, false}}};
-const FourLooks kRubbishLooks{{{"Trozo de madera", true, false}, {"Objeto extraño", true, false},
-                               {"Hueso viejo", true, false}, {"Objeto extraño", true, false}}};
+const FourLooks kStoreLooks{{{"Caja vacía", false, false},
+                             {"Mesa rota", false, false},
+                             {"Rata muerta", false, false},
+                             {"Piedra", false, false}}};
+const FourLooks kForgeLooks{{{"Cabeza de Martillo", true, false},
+                             {"Yunque", true, false},
+                             {"Tenazas", false, false},
+                             {"Esquirla de metal", false, false}}};
+const FourLooks kWaterLooks{{{"Algas muertas", false, true},
+                             {"Planta", false, false},
+                             {"Charco", true, false},
+                             {"Rama partida", false, false}}};
+const FourLooks kRubbishLooks{{{"Trozo de madera", true, false},
+                               {"Objeto extraño", true, false},
+                               {"Hueso viejo", true, false},
+                               {"Objeto extraño", true, false}}};
 // By phase 2 to 5.
-const FourLooks kBarracksLooks{{{"Martillo de mano", true, false}, {"planta extraña", false, false},
-                                {"Punta de flecha", false, false}, {"Huevo de dragón", true, false}}};
-const FourLooks kBedroomLooks{{{"Litera", false, false}, {"Cama de hhojas", false, false},
-                               {"Litera", false, false}, {"Huevo de dragón", true, false}}};
-const FourLooks kTableLooks{{{"Rocas", false, true}, {"planta extraña", false, false},
-                             {"Rocas", false, true}, {"Calavera", false, false}}};
+const FourLooks kBarracksLooks{{{"Martillo de mano", true, false},
+                                {"planta extraña", false, false},
+                                {"Punta de flecha", false, false},
+                                {"Huevo de dragón", true, false}}};
+const FourLooks kBedroomLooks{{{"Litera", false, false},
+                               {"Cama de hhojas", false, false},
+                               {"Litera", false, false},
+                               {"Huevo de dragón", true, false}}};
+const FourLooks kTableLooks{{{"Rocas", false, true},
+                             {"planta extraña", false, false},
+                             {"Rocas", false, true},
+                             {"Calavera", false, false}}};
 
 struct Spellbook {
   const char* Name;
@@ -83,7 +97,8 @@ void RestyleObject(Item& item, const std::string& name, std::size_t k, int phase
   auto byPhase = static_cast<std::size_t>(phase - 2);
   bool forgePhase = phase == 2 || phase == 4;
   if (name == "Almacén") RestyleDecoration(item, kStoreLooks.at(k));
-  if (name == "Sala de trofeos") RestyleDecoration(item, (forgePhase ? kForgeLooks : kWaterLooks).at(k));
+  if (name == "Sala de trofeos")
+    RestyleDecoration(item, (forgePhase ? kForgeLooks : kWaterLooks).at(k));
   if (name == "Basurero") RestyleDecoration(item, kRubbishLooks.at(k));
   if (name == "Zona de entrenamiento" && phase == 5) Restyle(item, {"Nido de dragón", true, false});
   if (name == "Cuartel") RestyleDecoration(item, kBarracksLooks.at(byPhase));
