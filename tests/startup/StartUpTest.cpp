@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "app/script/Session.hpp"
 #include "startup/StartUp.hpp"
 #include "support/RunnerEvents.hpp"
 
@@ -52,10 +55,13 @@ TEST(StartUp, NewGamesStandInTheCellsAndFollowTheirSeedAndDifficulty) {
   EXPECT_EQ(hard[0], easy[0]);
   EXPECT_EQ(hard[19]["Constitution"], 5 * easy[19]["Constitution"].get<int>());
   // No monster comes out weaker than it was drawn, the boss included.
-  const Json harder = DumpOf(Seeded(7, 1, 2))["DungeonBeings"];
-  for (std::size_t i = 19; i < harder.size(); ++i) {
-    EXPECT_GE(harder[i]["MaxLife"], easy[i]["MaxLife"]) << harder[i]["Name"];
-    EXPECT_EQ(harder[i]["Life"], harder[i]["MaxLife"]);
+  std::ostringstream events;
+  script::Session harder(Seeded(7, 1, 2), events);
+  harder.Open();
+  const Table<Being>& beings = harder.game().DungeonBeings;
+  for (int i = 20; i <= beings.Upper(); ++i) {
+    EXPECT_GE(beings(i).MaxLife, easy[i - 1]["MaxLife"]) << beings(i).Name.Trimmed();
+    EXPECT_EQ(beings(i).Life, beings(i).MaxLife);
   }
 }
 
