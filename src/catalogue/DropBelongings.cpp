@@ -12,7 +12,8 @@ constexpr double kRationChance = 0.35;
 constexpr double kPotionChance = 0.2;
 
 // Lays records on the first free floor slots of the current room, one after the other.
-// Once the floor is full nothing more is dropped.
+// Once the floor is full nothing more is dropped, except a key: it takes the place of the
+// last object on the floor that is not a key, so that no lock is left without its key.
 class FloorPlacer {
  public:
   FloorPlacer(Game& game, const Being& fallen) : game_(game), fallen_(fallen) {}
@@ -20,6 +21,10 @@ class FloorPlacer {
   bool Full() const { return full_; }
 
   void Place(const Item& item) {
+    if (item.KeyNo > 0 && FloorIsFull()) {
+      PlaceOverLastNonKey(item);
+      return;
+    }
     if (full_) return;
     Slots<Item, 20>& floor = game_.CurrentRoom.Items;
     while (cursor_ <= Slots<Item, 20>::kCount && !IsEmptySlot(game_, floor(cursor_).Name)) {
@@ -37,6 +42,25 @@ class FloorPlacer {
   }
 
  private:
+  bool FloorIsFull() const {
+    for (const Item& lying : game_.CurrentRoom.Items) {
+      if (IsEmptySlot(game_, lying.Name)) return false;
+    }
+    return true;
+  }
+
+  void PlaceOverLastNonKey(const Item& key) {
+    Slots<Item, 20>& floor = game_.CurrentRoom.Items;
+    for (int k = Slots<Item, 20>::kCount; k >= 1; --k) {
+      if (floor(k).KeyNo > 0) continue;
+      floor(k) = key;
+      floor(k).X = fallen_.X;
+      floor(k).Y = fallen_.Y;
+      break;
+    }
+    full_ = true;
+  }
+
   Game& game_;
   const Being& fallen_;
   int cursor_ = 1;

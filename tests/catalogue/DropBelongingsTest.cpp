@@ -105,6 +105,18 @@ TEST_F(DropBelongings, AFullFloorTakesNothingMoreAndDrawsNoMoreChances) {
   EXPECT_EQ(Floor(20).Name.Trimmed(), "Cuchillo");
 }
 
+TEST_F(DropBelongings, AKeyFindsRoomOnAFullFloorInPlaceOfTheLastObjectThatIsNoKey) {
+  for (int s = 1; s <= 20; ++s) Floor(s) = Item{.Name = "Piedra"};
+  Floor(20) = Item{.Name = "Llave roja", .KeyNo = 2};
+  fallen.Inventory(1) = Item{.Name = "Cuchillo"};
+  fallen.Inventory(2) = Item{.Name = "Llave verde", .KeyNo = 5};
+  Drop({0.0, 0.0, 0.999, 0.0, 0.0});
+  EXPECT_EQ(Floor(19).Name.Trimmed(), "Llave verde");
+  EXPECT_EQ(Floor(19).X, 4);
+  EXPECT_EQ(Floor(20).Name.Trimmed(), "Llave roja");
+  EXPECT_EQ(Floor(18).Name.Trimmed(), "Piedra");
+}
+
 TEST_F(DropBelongings, AScrollLiesOnTheFloorAsABookOfTheSameSpell) {
   fallen.RightHand =
       Item{.Name = "Pergamino fuego letal", .MaxDamage = 10, .IsSpell = kTrue, .SpellLevel = 1};
