@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QDialog>
-#include <map>
 #include <string>
 
+#include "app/qt/ControlBuilder.hpp"
+#include "app/shared/WindowLayouts.hpp"
 #include "platform/Dialog.hpp"
 
 class QAction;
@@ -12,8 +13,9 @@ class QMenu;
 namespace zorvek::qt {
 
 // A modal window of the game (the party dialog or the shop) drawn with standard
-// widgets: the model fills the controls through Show, and every click, chosen line
-// and option of the player goes back to the model by the control's name.
+// widgets, laid out as the window's shared description says: the model fills the
+// controls through Show, and every click, chosen line and option of the player goes back
+// to the model by the control's name.
 class DialogWindow final : public QDialog {
   Q_OBJECT
 
@@ -39,19 +41,13 @@ class DialogWindow final : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void BuildPartyDialog();
-  void BuildShop();
-  void Register(const std::string& name, QWidget* widget);
-  QWidget* Button(const std::string& name, QWidget* parent);
-  QWidget* List(const std::string& name, QWidget* parent);
-  QWidget* Options(const std::string& group, QWidget* parent);
-  QWidget* Line(const std::string& name, QWidget* parent);
-  void AddEntry(QMenu& menu, const std::string& name, std::optional<int> arg);
-  void PopUpMenu();
+  void Connect();
+  // Pops up a menu under the control that stands for it (the list of the party dialog).
+  void PopUpMenu(const std::string& menu, const std::string& opener);
 
   DialogModel& model_;
-  std::map<std::string, QWidget*, std::less<>> widgets_;
-  std::map<std::string, QAction*, std::less<>> entries_;
+  const frontend::WindowLayout& layout_;
+  BuiltControls built_;
   QMenu* menu_ = nullptr;
   bool updating_ = false;  // the model is drawing: widget signals are not the player's
 };

@@ -75,12 +75,7 @@ class GameWindow::ModalScope {
 };
 
 QString Shown(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  // A lone carriage return (left when a digit is erased after a line end) breaks the
-  // line too.
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return shown;
+  return QString::fromStdString(frontend::PlainLines(text));
 }
 
 void ReplaceText(QPlainTextEdit& edit, const QString& text, bool whole) {
@@ -143,8 +138,10 @@ GameWindow::GameWindow(GameWindowSetup setup, QWidget* parent)
   game_->Difficulty = setup_.Difficulty;
   game_->LoadOnStart = setup_.LoadOnStart;
   // The design-time texts and timers, then the start-up, as the window loads.
-  ShowArea(TextArea::TBGeneral, Shown(game_->Text(TextArea::TBGeneral)));
-  ShowArea(TextArea::TBOpciones, Shown(game_->Text(TextArea::TBOpciones)));
+  announcer_.Reset(game_->Text(TextArea::TBGeneral), game_->Text(TextArea::TBDatos),
+                   game_->Text(TextArea::TBOpciones));
+  ReplaceText(*TextWidget(TextArea::TBGeneral), Shown(game_->Text(TextArea::TBGeneral)), true);
+  ReplaceText(*TextWidget(TextArea::TBOpciones), Shown(game_->Text(TextArea::TBOpciones)), true);
   ShowDataLine(Shown(game_->Text(TextArea::TBDatos)));
   for (TimerId id : kTimerIds) {
     if (game_->TimerEnabled(id)) Timer(id)->start();
@@ -202,40 +199,21 @@ void GameWindow::Tick(TimerId timer) {
 }
 
 void GameWindow::TextChanged(TextArea area, const std::string& text) {
-  pending_.at(static_cast<std::size_t>(area)) = text;
+  announcer_.Write(area, text);
   if (handling_ == 0) Flush();
 }
 
 void GameWindow::Flush() {
   // Only the data line holds the focus, and a screen reader speaks only what changes
-  // there. The narration's news is heard through it: the data line shows the news first,
-  // then its own text, in one change, so that neither cuts the other.
-  QString news;
-  for (TextArea area : {TextArea::TBGeneral, TextArea::TBOpciones}) {
-    std::optional<std::string>& text = pending_.at(static_cast<std::size_t>(area));
-    if (!text) continue;
-    QString added = ShowArea(area, Shown(*text));
-    text.reset();
-    if (area == TextArea::TBGeneral) news = added;
+  // there: it shows the narration's news and its own text as one change.
+  frontend::Announcer::Announcement told = announcer_.Take();
+  for (const frontend::Announcer::Area& area : told.Areas) {
+    ReplaceText(*TextWidget(area.Which), QString::fromStdString(area.Text), !area.Grows);
   }
-  std::optional<std::string>& data = pending_.at(static_cast<std::size_t>(TextArea::TBDatos));
-  if (!data && news.isEmpty()) return;
-  QString line = Shown(data ? *data : game_->Text(TextArea::TBDatos));
-  data.reset();
-  if (!news.isEmpty()) line = line.isEmpty() ? news : news + QLatin1Char('\n') + line;
+  if (!told.Spoken) return;
+  QString line = QString::fromStdString(*told.Spoken);
   ShowDataLine(line);
   Speak(line);
-}
-
-QString GameWindow::ShowArea(TextArea area, const QString& shown) {
-  QPlainTextEdit* edit = TextWidget(area);
-  const QString old = edit->toPlainText();
-  // Narration that only grows reads only what was added to it; the same text written
-  // again is news again (F3 naming the only hero alive, a second room of the same name).
-  bool grows = !old.isEmpty() && shown.size() > old.size() && shown.startsWith(old);
-  ReplaceText(*edit, shown, !grows);
-  if (area != TextArea::TBGeneral) return {};
-  return grows ? shown.mid(old.size()) : shown;
 }
 
 void GameWindow::ShowDataLine(const QString& line) {

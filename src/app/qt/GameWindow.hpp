@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/shared/Announcer.hpp"
 #include "model/Game.hpp"
 #include "platform/Clock.hpp"
 #include "platform/Random.hpp"
@@ -93,8 +94,6 @@ class GameWindow final : public QDialog, public Ui {
 
   static std::size_t Slot(TimerId t) { return static_cast<std::size_t>(t); }
   void Finish(GameEnd end);
-  // Shows a text in the narration or options area; returns the narration's news.
-  QString ShowArea(TextArea area, const QString& shown);
   // Shows the data line, selected, as one change the screen reader speaks.
   void ShowDataLine(const QString& line);
   // Shows the last text the game wrote to each area during one key or tick.
@@ -113,11 +112,9 @@ class GameWindow final : public QDialog, public Ui {
   std::unique_ptr<Game> game_;
   DialogWindow* dialog_ = nullptr;
   int modalDepth_ = 0;
-  // While the game handles a key or a tick, its writes wait here: the game may clear
-  // the data line and write it more than once for one key, and the player should hear
-  // one text, never a blank in between.
+  // While the game handles a key or a tick, its writes wait in the announcer.
   int handling_ = 0;
-  std::array<std::optional<std::string>, 3> pending_{};
+  frontend::Announcer announcer_;
   GameEnd end_ = GameEnd::Open;
 };
 

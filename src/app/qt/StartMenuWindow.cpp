@@ -1,13 +1,10 @@
 #include "app/qt/StartMenuWindow.hpp"
 
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
+#include "app/qt/ControlBuilder.hpp"
 #include "app/qt/GameWindow.hpp"
 #include "app/qt/Speaker.hpp"
 #include "audio/SdlSound.hpp"
@@ -27,38 +24,14 @@ StartMenuWindow::StartMenuWindow(StartMenuSetup setup, QWidget* parent)
   setAccessibleName(QStringLiteral("Zorvek"));
   setFont(QFont(QStringLiteral("Verdana")));
 
-  auto* layout = new QVBoxLayout(this);
-  auto* fresh = new QGroupBox(QStringLiteral("Nueva partida"), this);
-  fresh->setObjectName(QStringLiteral("Frame1"));
-  auto* freshLayout = new QVBoxLayout(fresh);
-  auto* label = new QLabel(QStringLiteral("&Dificultad"), fresh);
-  list1_ = new QListWidget(fresh);
-  list1_->setObjectName(QStringLiteral("List1"));
-  list1_->setAccessibleName(QStringLiteral("Dificultad"));
-  for (const char* entry : {"Normal (x1)", "Difícil (x2)", "Muy difícil (x3)", "Imposible (x5)!"}) {
-    list1_->addItem(QString::fromUtf8(entry));
+  BuiltControls built = BuildControls(*this, frontend::StartMenuLayout());
+  list1_ = static_cast<QListWidget*>(built.Widget("List1"));
+  for (std::string_view entry : frontend::DifficultyEntries()) {
+    list1_->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
   }
-  label->setBuddy(list1_);
-  command1_ = new QPushButton(QStringLiteral("&Empezar"), fresh);
-  command1_->setObjectName(QStringLiteral("Command1"));
-  command1_->setAccessibleName(QStringLiteral("Empezar partida nueva"));
-  freshLayout->addWidget(label);
-  freshLayout->addWidget(list1_);
-  freshLayout->addWidget(command1_);
-  layout->addWidget(fresh);
-
-  auto* saved = new QGroupBox(QStringLiteral("Cargar partida"), this);
-  saved->setObjectName(QStringLiteral("Frame2"));
-  auto* savedLayout = new QVBoxLayout(saved);
-  command2_ = new QPushButton(QStringLiteral("&Empezar"), saved);
-  command2_->setObjectName(QStringLiteral("Command2"));
-  command2_->setAccessibleName(QStringLiteral("Empezar partida guardada"));
-  savedLayout->addWidget(command2_);
-  layout->addWidget(saved);
-
-  command3_ = new QPushButton(QStringLiteral("&Salir"), this);
-  command3_->setObjectName(QStringLiteral("Command3"));
-  layout->addWidget(command3_);
+  command1_ = static_cast<QPushButton*>(built.Widget("Command1"));
+  command2_ = static_cast<QPushButton*>(built.Widget("Command2"));
+  command3_ = static_cast<QPushButton*>(built.Widget("Command3"));
 
   connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
     menu_.Select(row);
