@@ -14,6 +14,7 @@
 #include "app/qt/DialogWindow.hpp"
 #include "app/qt/KeyCodes.hpp"
 #include "app/qt/Speaker.hpp"
+#include "app/shared/WindowLayouts.hpp"
 #include "startup/Keyboard.hpp"
 #include "startup/StartUp.hpp"
 
@@ -32,15 +33,7 @@ constexpr std::array<AreaLook, 3> kAreas = {{
     {"TBOpciones", "Opciones", 4},
 }};
 
-struct TimerLook {
-  const char* ObjectName;
-  int IntervalMs;
-};
-constexpr std::array<TimerLook, 3> kTimers = {{
-    {"TMRPersecu", 3000},
-    {"TMRRecuperacion", 10000},
-    {"TMRSonidos", 2000},
-}};
+constexpr std::array<const char*, 3> kTimerNames = {"TMRPersecu", "TMRRecuperacion", "TMRSonidos"};
 
 constexpr std::array<TimerId, 3> kTimerIds = {TimerId::TMRPersecu, TimerId::TMRRecuperacion,
                                               TimerId::TMRSonidos};
@@ -125,11 +118,11 @@ GameWindow::GameWindow(GameWindowSetup setup, QWidget* parent)
   layout->addWidget(TextWidget(TextArea::TBOpciones), 2);
   setFocusProxy(data);
 
-  for (std::size_t i = 0; i < kTimers.size(); ++i) {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QString::fromLatin1(kTimers.at(i).ObjectName));
-    timer->setInterval(kTimers.at(i).IntervalMs);
+  for (std::size_t i = 0; i < kTimerNames.size(); ++i) {
     TimerId id = kTimerIds.at(i);
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QString::fromLatin1(kTimerNames.at(i)));
+    timer->setInterval(frontend::TimerIntervalMs(id));
     connect(timer, &QTimer::timeout, this, [this, id] { Tick(id); });
     timers_.at(i) = timer;
   }

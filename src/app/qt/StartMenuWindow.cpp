@@ -7,18 +7,11 @@
 #include "app/qt/ControlBuilder.hpp"
 #include "app/qt/GameWindow.hpp"
 #include "app/qt/Speaker.hpp"
-#include "audio/SdlSound.hpp"
 
 namespace zorvek::qt {
 
-namespace {
-
-constexpr int kMenuPlayerFlags = 16;
-
-}  // namespace
-
 StartMenuWindow::StartMenuWindow(StartMenuSetup setup, QWidget* parent)
-    : QWidget(parent), setup_(std::move(setup)) {
+    : QWidget(parent), setup_(std::move(setup)), music_(setup_.Sound, setup_.ProgramDir) {
   setObjectName(QStringLiteral("FormIni"));
   setWindowTitle(QStringLiteral("Zorvek"));
   setAccessibleName(QStringLiteral("Zorvek"));
@@ -44,10 +37,10 @@ StartMenuWindow::StartMenuWindow(StartMenuSetup setup, QWidget* parent)
   // The menu opens on the first difficulty, with its music.
   list1_->setCurrentRow(0);
   list1_->setFocus();
-  StartMusic();
+  music_.Start();
 }
 
-StartMenuWindow::~StartMenuWindow() { ReleaseMusic(); }
+StartMenuWindow::~StartMenuWindow() { music_.Release(); }
 
 void StartMenuWindow::NewGame() {
   if (!menu_.NewGame()) return;
@@ -62,7 +55,7 @@ void StartMenuWindow::LoadGame() {
 void StartMenuWindow::Quit() { close(); }
 
 void StartMenuWindow::RunGame() {
-  StopMusic();
+  music_.Stop();
   GameWindowSetup setup{setup_.Sound,       RunSettings{setup_.ProgramDir, setup_.FixedSeed},
                         menu_.Difficulty(), menu_.LoadOnStart(),
                         setup_.Beep,        setup_.Voice};
@@ -75,44 +68,18 @@ void StartMenuWindow::RunGame() {
   }
   if (end == GameEnd::ProgramEnded) {
     // The party died: the program ends at once, without the menu.
-    ReleaseMusic();
+    music_.Release();
     hide();
     emit ProgramEnded();
     return;
   }
-  StartMusic();
+  music_.Start();
   activateWindow();
   list1_->setFocus();
 }
 
-void StartMenuWindow::StartMusic() {
-  // The menu's player is made anew each time the menu is shown again.
-  ReleaseMusic();
-  music_ = setup_.Sound.Create(SoundBank::Music, audio::kMenuMusicChannel);
-  music_->Init(kMenuPlayerFlags);
-  std::string dir = setup_.ProgramDir;
-  if (dir.empty() || dir.back() != '/') dir += '/';
-  song_ = music_->Load(dir + "sonidos/Song_of_the_seas.mp3");
-  music_->Play(true, false);
-  musicPlaying_ = true;
-}
-
-void StartMenuWindow::StopMusic() {
-  if (music_ != nullptr && musicPlaying_) music_->Stop(false);
-  musicPlaying_ = false;
-}
-
-void StartMenuWindow::ReleaseMusic() {
-  if (music_ == nullptr) return;
-  StopMusic();
-  music_->Unload(song_);
-  music_->Free();
-  music_.reset();
-  song_ = 0;
-}
-
 void StartMenuWindow::closeEvent(QCloseEvent* event) {
-  ReleaseMusic();
+  music_.Release();
   QWidget::closeEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/shared/MenuMusic.hpp"
 #include "platform/SoundPlayer.hpp"
 #include "startup/StartUp.hpp"
 
@@ -42,7 +43,7 @@ class StartMenuWindow final : public QWidget {
   QPushButton* Command3() const { return command3_; }
   const StartMenu& Menu() const { return menu_; }
   // Whether the menu's music is playing.
-  bool MusicPlaying() const { return musicPlaying_; }
+  bool MusicPlaying() const { return music_.Playing(); }
 
   // The three buttons.
   void NewGame();
@@ -60,9 +61,6 @@ class StartMenuWindow final : public QWidget {
 
  private:
   void RunGame();
-  void StartMusic();
-  void StopMusic();
-  void ReleaseMusic();
 
   StartMenuSetup setup_;
   StartMenu menu_;
@@ -70,9 +68,7 @@ class StartMenuWindow final : public QWidget {
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;
   QPushButton* command3_ = nullptr;
-  std::unique_ptr<SoundPlayer> music_;
-  int32_t song_ = 0;
-  bool musicPlaying_ = false;
+  frontend::MenuMusic music_;
 };
 
 }  // namespace zorvek::qt

@@ -168,6 +168,18 @@ const WindowLayout& LayoutOf(DialogId dialog) {
   return kParty;
 }
 
+int TimerIntervalMs(TimerId timer) {
+  switch (timer) {
+    case TimerId::TMRPersecu:
+      return 3000;  // the monsters' pursuit
+    case TimerId::TMRRecuperacion:
+      return 10000;  // life and magic come back
+    case TimerId::TMRSonidos:
+      return 2000;  // one queued combat sound
+  }
+  return 1000;
+}
+
 const std::array<std::string_view, 4>& DifficultyEntries() {
   static constexpr std::array<std::string_view, 4> kEntries = {
       "Normal (x1)", "Difícil (x2)", "Muy difícil (x3)", "Imposible (x5)!"};

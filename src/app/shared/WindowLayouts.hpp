@@ -62,6 +62,9 @@ const WindowLayout& StartMenuLayout();
 // The party dialog or the shop.
 const WindowLayout& LayoutOf(DialogId dialog);
 
+// The interval of each of the game window's timers, in milliseconds.
+int TimerIntervalMs(TimerId timer);
+
 // The start menu's difficulty list, in list order.
 const std::array<std::string_view, 4>& DifficultyEntries();
 

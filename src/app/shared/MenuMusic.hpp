@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/SoundPlayer.hpp"
+
+namespace zorvek::frontend {
+
+// The start menu's own music: "sonidos/Song_of_the_seas.mp3" from the program's
+// directory, looped on a player of its own while the menu is shown.
+class MenuMusic {
+ public:
+  MenuMusic(SoundSystem& sound, std::string programDir)
+      : sound_(sound), programDir_(std::move(programDir)) {}
+  ~MenuMusic() { Release(); }
+  MenuMusic(const MenuMusic&) = delete;
+  MenuMusic& operator=(const MenuMusic&) = delete;
+
+  // Plays the song on a player made anew each time the menu is shown again.
+  void Start();
+  // Stops it while a game window is open.
+  void Stop();
+  // Unloads the song and shuts the player down.
+  void Release();
+  bool Playing() const { return playing_; }
+
+ private:
+  SoundSystem& sound_;
+  std::string programDir_;
+  std::unique_ptr<SoundPlayer> player_;
+  int32_t song_ = 0;
+  bool playing_ = false;
+};
+
+}  // namespace zorvek::frontend

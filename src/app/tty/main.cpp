@@ -1,0 +1,158 @@
+// The game in a text terminal: the start menu, and from it the game windows, for console
+// screen readers, braille lines and SSH.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/tty/EventLoop.hpp"
+#include "app/tty/Keys.hpp"
+#include "app/tty/Screen.hpp"
+#include "app/tty/StartScreen.hpp"
+#include "app/tty/Terminal.hpp"
+#include "audio/SdlSound.hpp"
+
+namespace {
+
+constexpr const char* kUsage =
+    "uso: zorvek-tty [--dir CARPETA] [--seed N] [--escape-wait MS] [--clock-fd FD]\n";
+
+struct Options {
+  std::string Dir;
+  std::optional<int32_t> Seed;
+  int EscapeWaitMs = 50;
+  int ClockFd = -1;  // a test's clock: time moves when it says so
+};
+
+// The directory of the running binary: the program's directory by default.
+std::string ExecutableDir() {
+  std::string buffer(4096, '\0');
+  ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+  if (n <= 0) return ".";
+  buffer.resize(static_cast<std::size_t>(n));
+  auto slash = buffer.rfind('/');
+  return slash == std::string::npos ? "." : buffer.substr(0, slash);
+}
+
+std::optional<long> Number(const char* text, long least, long most) {
+  char* end = nullptr;
+  errno = 0;
+  long v = std::strtol(text, &end, 10);
+  if (errno != 0 || end == text || *end != '\0' || v < least || v > most) return std::nullopt;
+  return v;
+}
+
+bool Parse(int argc, char** argv, Options& o) {
+  o.Dir = ExecutableDir();
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (i + 1 >= argc) return false;
+    const char* value = argv[++i];
+    if (arg == "--dir") {
+      o.Dir = value;
+    } else if (arg == "--seed") {
+      auto n = Number(value, INT32_MIN, INT32_MAX);
+      if (!n) return false;
+      o.Seed = static_cast<int32_t>(*n);
+    } else if (arg == "--escape-wait") {
+      auto n = Number(value, 1, 2000);
+      if (!n) return false;
+      o.EscapeWaitMs = static_cast<int>(*n);
+    } else if (arg == "--clock-fd") {
+      auto n = Number(value, 0, 1 << 20);
+      if (!n) return false;
+      o.ClockFd = static_cast<int>(*n);
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Sound libraries tell of every device they could not open on standard error, which is
+// the player's terminal; while the sound opens, that goes nowhere. The back-end's own
+// notice about a missing device comes through its log.
+class QuietErrors {
+ public:
+  QuietErrors() : saved_(dup(STDERR_FILENO)) {
+    int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null >= 0) {
+      dup2(null, STDERR_FILENO);
+      close(null);
+    }
+  }
+  ~QuietErrors() {
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  QuietErrors(const QuietErrors&) = delete;
+  QuietErrors& operator=(const QuietErrors&) = delete;
+
+ private:
+  int saved_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace zorvek::tty;
+  Options options;
+  if (!Parse(argc, argv, options)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  if (isatty(STDIN_FILENO) == 0) {
+    std::fputs(
+        "zorvek-tty: la entrada no es una terminal. Juegue desde una terminal (por SSH, con "
+        "ssh -t); para jugar un guion sin terminal está zorvek-script.\n",
+        stderr);
+    return 2;
+  }
+  // The program ends as any other does on its signals; the sound library must not turn
+  // them into events nobody reads.
+  setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
+
+  Terminal terminal(STDIN_FILENO);
+  Screen screen(STDOUT_FILENO);
+  ScreenLines notices(screen);
+  std::ostream noticeStream(&notices);
+  try {
+    EventLoop loop(EventLoop::Options{STDIN_FILENO, options.ClockFd, options.EscapeWaitMs});
+    screen.Lines(TerminalHelp());
+    StartSetup setup{options.Dir, options.Seed, [&noticeStream] {
+                       zorvek::audio::SdlSoundOptions sound;
+                       sound.Log = &noticeStream;
+                       std::unique_ptr<zorvek::audio::SdlSoundSystem> system;
+                       {
+                         QuietErrors quiet;
+                         system = zorvek::audio::MakeSdlSoundSystem(sound);
+                       }
+                       zorvek::audio::SdlSoundSystem* beeper = system.get();
+                       return Sound{std::move(system), [beeper] { beeper->PlayBeep(); }};
+                     }};
+    StartScreen menu(std::move(setup), screen, loop);
+    menu.Run();
+  } catch (const Interrupted& interrupted) {
+    terminal.Restore();
+    return 128 + interrupted.Signal;
+  } catch (const std::exception& e) {
+    terminal.Restore();
+    std::fprintf(stderr, "zorvek-tty: error inesperado: %s\n", e.what());
+    return 1;
+  } catch (...) {
+    terminal.Restore();
+    std::fputs("zorvek-tty: error inesperado\n", stderr);
+    return 1;
+  }
+  terminal.Restore();
+  return 0;
+}
