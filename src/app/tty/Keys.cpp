@@ -216,6 +216,10 @@ Parsed Csi(std::string_view b) {
     return b.size() > KeyDecoder::kLongestSequence ? Unknown(b.size()) : Incomplete();
   char final = b[i];
   std::size_t used = i + 1;
+  // A control byte breaks the sequence off; it is a key of its own.
+  if (static_cast<unsigned char>(final) < 0x20 || static_cast<unsigned char>(final) > 0x7E) {
+    return Unknown(i);
+  }
   if (final >= 0x20 && final <= 0x2F && final != '$') {
     // Intermediate bytes: no key of ours has them; skip to the final byte.
     while (used < b.size() && b[used] >= 0x20 && b[used] <= 0x2F) ++used;
@@ -283,6 +287,9 @@ Parsed Ss3(std::string_view b) {
     return b.size() > KeyDecoder::kLongestSequence ? Unknown(b.size()) : Incomplete();
   char final = b[i];
   std::size_t used = i + 1;
+  if (static_cast<unsigned char>(final) < 0x20 || static_cast<unsigned char>(final) > 0x7E) {
+    return Unknown(i);
+  }
   int16_t mods = i > 2 ? ModifiersOf(Params(b.substr(2, i - 2))[0]) : 0;
   switch (final) {
     case 'A':
@@ -318,9 +325,8 @@ Parsed Ss3(std::string_view b) {
   // The numeric keypad in application mode: its digits are no menu digits.
   if (final >= 'p' && final <= 'y')
     return Done(Coded(static_cast<int16_t>(kKeypad0 + final - 'p')), used);
-  if (final >= 'j' && final <= 'o' && final != 'l') {
+  if (final >= 'j' && final <= 'o')
     return Done(Coded(static_cast<int16_t>(106 + final - 'j')), used);
-  }
   return Unknown(used);
 }
 
