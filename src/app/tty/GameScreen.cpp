@@ -117,6 +117,7 @@ void GameScreen::PressKey(const Key& key) {
     return;
   }
   int16_t code = press->Code;
+  beeped_ = false;
   ++handling_;
   HandleKey(*game_, code, press->Shift);
   --handling_;
@@ -141,16 +142,29 @@ void GameScreen::TextChanged(TextArea area, const std::string& text) {
 
 void GameScreen::Flush(bool answersKey) {
   frontend::Announcer::Announcement told = announcer_.Take();
-  if (!told.Spoken) return;
-  // A key whose answer is an empty data line (no objects in the room, nobody in the
-  // party) is still answered.
-  if (told.Spoken->empty() && answersKey) screen_.Line("(en blanco)");
-  screen_.Lines(*told.Spoken);
+  bool said = told.Spoken && !told.Spoken->empty();
+  if (said) screen_.Lines(*told.Spoken);
+  if (!answersKey || said) return;
+  // A key whose only answer is a beep, or an empty data line (no objects in the room,
+  // nobody in the party), is still answered.
+  if (beeped_) {
+    screen_.Line("(pitido)");
+  } else if (told.Spoken) {
+    screen_.Line("(en blanco)");
+  }
+  beeped_ = false;
 }
 
 void GameScreen::Beep() {
   if (setup_.Beep) setup_.Beep();
   screen_.Bell();
+  // The beep is the game's "no". A screen reader does not speak the terminal's bell, and
+  // over SSH the sound plays on the far machine: a beep with no text of its own is said.
+  if (dialogsOpen_ > 0) {
+    screen_.Line("(pitido)");
+  } else {
+    beeped_ = true;
+  }
 }
 
 Answer GameScreen::MessageBox(const std::string& text, Buttons buttons, const std::string& title) {

@@ -82,6 +82,7 @@ class GameScreen final : public Ui {
   int handling_ = 0;
   int modalDepth_ = 0;
   int dialogsOpen_ = 0;
+  bool beeped_ = false;  // the game beeped during the key being handled
   GameEnd end_ = GameEnd::Open;
 };
 
