@@ -201,6 +201,38 @@ Key ReportedCharacter(int codepoint, int16_t mods) {
   return key;
 }
 
+// The keys that CSI and SS3 sequences share by their final byte: the arrows, Home, End,
+// the keypad's middle key, F1 to F4, and rxvt's arrows with a modifier (lower case).
+int16_t FinalKey(char final) {
+  switch (final) {
+    case 'A':
+    case 'a':
+      return kUp;
+    case 'B':
+    case 'b':
+      return kDown;
+    case 'C':
+    case 'c':
+      return kRight;
+    case 'D':
+    case 'd':
+      return kLeft;
+    case 'H':
+      return kHome;
+    case 'F':
+      return kEnd;
+    case 'E':
+      return kClear;
+    case 'P':
+    case 'Q':
+    case 'R':
+    case 'S':
+      return F(final - 'P' + 1);
+    default:
+      return 0;
+  }
+}
+
 // "ESC [ ...": parameters, then one final byte.
 Parsed Csi(std::string_view b) {
   if (b.size() < 3) return Incomplete();
@@ -228,36 +260,12 @@ Parsed Csi(std::string_view b) {
   }
   std::vector<int> p = Params(b.substr(2, i - 2));
   int16_t mods = p.size() >= 2 ? ModifiersOf(p[1]) : 0;
+  if (final == 'Z') return Done(Coded(kTab, kShift), used);
+  // rxvt's Shift + arrow is a lower-case final.
+  if (int16_t code = FinalKey(final)) {
+    return Done(Coded(code, final >= 'a' ? kShift : mods), used);
+  }
   switch (final) {
-    case 'A':
-      return Done(Coded(kUp, mods), used);
-    case 'B':
-      return Done(Coded(kDown, mods), used);
-    case 'C':
-      return Done(Coded(kRight, mods), used);
-    case 'D':
-      return Done(Coded(kLeft, mods), used);
-    case 'H':
-      return Done(Coded(kHome, mods), used);
-    case 'F':
-      return Done(Coded(kEnd, mods), used);
-    case 'E':
-      return Done(Coded(kClear, mods), used);
-    case 'Z':
-      return Done(Coded(kTab, kShift), used);
-    case 'P':
-    case 'Q':
-    case 'R':
-    case 'S':
-      return Done(Coded(F(final - 'P' + 1), mods), used);
-    case 'a':
-    case 'b':
-    case 'c':
-    case 'd': {
-      // rxvt's Shift + arrow.
-      static constexpr std::array<int16_t, 4> kArrows = {kUp, kDown, kRight, kLeft};
-      return Done(Coded(kArrows.at(static_cast<std::size_t>(final - 'a')), kShift), used);
-    }
     case 'u':
       return Done(ReportedCharacter(p[0], mods), used);
     case '~':
@@ -291,36 +299,10 @@ Parsed Ss3(std::string_view b) {
     return Unknown(i);
   }
   int16_t mods = i > 2 ? ModifiersOf(Params(b.substr(2, i - 2))[0]) : 0;
-  switch (final) {
-    case 'A':
-      return Done(Coded(kUp, mods), used);
-    case 'B':
-      return Done(Coded(kDown, mods), used);
-    case 'C':
-      return Done(Coded(kRight, mods), used);
-    case 'D':
-      return Done(Coded(kLeft, mods), used);
-    case 'H':
-      return Done(Coded(kHome, mods), used);
-    case 'F':
-      return Done(Coded(kEnd, mods), used);
-    case 'M':
-      return Done(Coded(kEnter, mods), used);
-    case 'P':
-    case 'Q':
-    case 'R':
-    case 'S':
-      return Done(Coded(F(final - 'P' + 1), mods), used);
-    case 'a':
-      return Done(Coded(kUp, kControl), used);
-    case 'b':
-      return Done(Coded(kDown, kControl), used);
-    case 'c':
-      return Done(Coded(kRight, kControl), used);
-    case 'd':
-      return Done(Coded(kLeft, kControl), used);
-    default:
-      break;
+  if (final == 'M') return Done(Coded(kEnter, mods), used);
+  // rxvt's Control + arrow is a lower-case final.
+  if (int16_t code = FinalKey(final)) {
+    return Done(Coded(code, final >= 'a' ? kControl : mods), used);
   }
   // The numeric keypad in application mode: its digits are no menu digits.
   if (final >= 'p' && final <= 'y')

@@ -13,6 +13,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/shared/ProgramDir.hpp"
 #include "app/tty/EventLoop.hpp"
 #include "app/tty/Keys.hpp"
 #include "app/tty/Screen.hpp"
@@ -32,16 +33,6 @@ struct Options {
   int ClockFd = -1;  // a test's clock: time moves when it says so
 };
 
-// The directory of the running binary: the program's directory by default.
-std::string ExecutableDir() {
-  std::string buffer(4096, '\0');
-  ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-  if (n <= 0) return ".";
-  buffer.resize(static_cast<std::size_t>(n));
-  auto slash = buffer.rfind('/');
-  return slash == std::string::npos ? "." : buffer.substr(0, slash);
-}
-
 std::optional<long> Number(const char* text, long least, long most) {
   char* end = nullptr;
   errno = 0;
@@ -51,7 +42,7 @@ std::optional<long> Number(const char* text, long least, long most) {
 }
 
 bool Parse(int argc, char** argv, Options& o) {
-  o.Dir = ExecutableDir();
+  o.Dir = zorvek::frontend::ExecutableDir();
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (i + 1 >= argc) return false;
