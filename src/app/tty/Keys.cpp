@@ -233,6 +233,18 @@ int16_t FinalKey(char final) {
   }
 }
 
+// A sequence whose parameters run to `end`: Incomplete while its final byte may still
+// come, Unknown when none will (too long, or broken off by a control byte, which is then
+// a key of its own); nullopt when the final byte is there.
+std::optional<Parsed> Unfinished(std::string_view b, std::size_t end) {
+  if (end >= b.size()) {
+    return b.size() > KeyDecoder::kLongestSequence ? Unknown(b.size()) : Incomplete();
+  }
+  auto final = static_cast<unsigned char>(b[end]);
+  if (final < 0x20 || final > 0x7E) return Unknown(end);
+  return std::nullopt;
+}
+
 // "ESC [ ...": parameters, then one final byte.
 Parsed Csi(std::string_view b) {
   if (b.size() < 3) return Incomplete();
@@ -244,14 +256,9 @@ Parsed Csi(std::string_view b) {
   }
   std::size_t i = 2;
   while (i < b.size() && b[i] >= 0x30 && b[i] <= 0x3F) ++i;
-  if (i >= b.size())
-    return b.size() > KeyDecoder::kLongestSequence ? Unknown(b.size()) : Incomplete();
+  if (auto unfinished = Unfinished(b, i)) return *unfinished;
   char final = b[i];
   std::size_t used = i + 1;
-  // A control byte breaks the sequence off; it is a key of its own.
-  if (static_cast<unsigned char>(final) < 0x20 || static_cast<unsigned char>(final) > 0x7E) {
-    return Unknown(i);
-  }
   if (final >= 0x20 && final <= 0x2F && final != '$') {
     // Intermediate bytes: no key of ours has them; skip to the final byte.
     while (used < b.size() && b[used] >= 0x20 && b[used] <= 0x2F) ++used;
@@ -291,13 +298,9 @@ Parsed Csi(std::string_view b) {
 Parsed Ss3(std::string_view b) {
   std::size_t i = 2;
   while (i < b.size() && b[i] >= '0' && b[i] <= '9') ++i;
-  if (i >= b.size())
-    return b.size() > KeyDecoder::kLongestSequence ? Unknown(b.size()) : Incomplete();
+  if (auto unfinished = Unfinished(b, i)) return *unfinished;
   char final = b[i];
   std::size_t used = i + 1;
-  if (static_cast<unsigned char>(final) < 0x20 || static_cast<unsigned char>(final) > 0x7E) {
-    return Unknown(i);
-  }
   int16_t mods = i > 2 ? ModifiersOf(Params(b.substr(2, i - 2))[0]) : 0;
   if (final == 'M') return Done(Coded(kEnter, mods), used);
   // rxvt's Control + arrow is a lower-case final.
