@@ -87,14 +87,22 @@ class Noon final : public zorvek::Clock {
   zorvek::TimeOfDay Now() override { return {12, 0, 0}; }
 };
 
-struct ShopVisit {
+struct DoorVisit {
   std::string Host;     // the room's name as the narration gives it
-  std::string DoorKey;  // the arrow that walks through the shop's door
+  std::string DoorKey;  // the arrow that walks through the door
+};
+
+// Where the saved game stands.
+struct Standing {
+  bool AtTheLastStairs = false;  // before the stairs out of the fifth phase; else a shop
+  int32_t HeroLife = 0;          // 0: the hero's own
+  int32_t MonsterLife = 1;       // the monster beside him; 0: none
 };
 
 // A saved game in `dir`: a rich warrior who has just passed his level's experience,
-// alone, in front of a shop's door, with a monster of one life point beside him.
-ShopVisit SaveBesideAShop(const std::string& dir, int seed) {
+// alone, in front of a shop's door (or the open stairs out of the last phase), with a
+// monster beside him.
+DoorVisit SaveBeforeADoor(const std::string& dir, int seed, Standing standing = {}) {
   QuietUi ui;
   zorvek::MersenneRandom random;
   Noon noon;
@@ -103,16 +111,21 @@ ShopVisit SaveBesideAShop(const std::string& dir, int seed) {
   zorvek::StartGameWindow(game);
   int host = 0;
   zorvek::Exit door;
-  for (int r = game.Rooms.Lower(); r <= game.Rooms.Upper() && host == 0; ++r) {
+  for (int r = 1; r <= game.Rooms.Upper() && host == 0; ++r) {
     if (game.Rooms(r).Name.Trimmed() == "Tienda") continue;
-    for (const zorvek::Exit& e : game.Rooms(r).Exits) {
-      if (e.Kind.Trimmed() == "Tienda") {
+    for (zorvek::Exit& e : game.Rooms(r).Exits) {
+      bool shop = e.Kind.Trimmed() == "Tienda";
+      bool stairs = e.TargetRoom == 0 && !e.Kind.Trimmed().empty();
+      if (host == 0 && (standing.AtTheLastStairs ? stairs : shop)) {
+        e.IsOpen = zorvek::kTrue;
+        e.LockNo = 0;
         host = r;
         door = e;
       }
     }
   }
   EXPECT_NE(host, 0);
+  if (standing.AtTheLastStairs) game.Phase = 5;
   zorvek::EnterRoom(game, host, -1, true);
   const zorvek::Room& room = game.CurrentRoom;
   // The floor cell inside the door, and one beside it along the wall.
@@ -127,18 +140,20 @@ ShopVisit SaveBesideAShop(const std::string& dir, int seed) {
   zorvek::Being& hero = game.Party(1);
   hero = game.DungeonBeings(1);
   hero.Coins = 5000;
+  if (standing.HeroLife > 0) hero.Life = standing.HeroLife;
   hero.Experience = zorvek::ExperienceForNextLevel(hero.ExperienceFactor, hero.Level) + 1;
   game.AnyRecruited = true;
   game.RecruitingOpen = false;
   game.RecruitedCount = 1;
 
-  zorvek::Being monster = game.MonsterCatalogue(1);
-  monster.Life = 1;
-  monster.X = mx;
-  monster.Y = my;
-  int16_t entry = static_cast<int16_t>(game.DungeonBeings.Append(monster));
   for (auto& b : game.CurrentRoom.Beings) b = 0;
-  game.CurrentRoom.Beings(1) = entry;
+  if (standing.MonsterLife > 0) {
+    zorvek::Being monster = game.MonsterCatalogue(1);
+    monster.Life = monster.MaxLife = standing.MonsterLife;
+    monster.X = mx;
+    monster.Y = my;
+    game.CurrentRoom.Beings(1) = static_cast<int16_t>(game.DungeonBeings.Append(monster));
+  }
   game.Rooms(host).Beings = game.CurrentRoom.Beings;
   EXPECT_TRUE(zorvek::GuardarPartida(game));
 
@@ -288,7 +303,7 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuitting) {
   SEE(game, "No");
 
   // A game saved beside a shop, loaded with F8: the shop is bought from.
-  ShopVisit visit = SaveBesideAShop(dir, 7);
+  DoorVisit visit = SaveBeforeADoor(dir, 7);
   game.Send(kF8);
   SEE(game, "s: Sí, n: No");
   game.Send("s");
@@ -389,6 +404,63 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuitting) {
   EXPECT_EQ(after.c_lflag, fresh.c_lflag);
   EXPECT_EQ(after.c_iflag, fresh.c_iflag);
   EXPECT_EQ(after.c_oflag, fresh.c_oflag);
+}
+
+TEST(TerminalPlay, ThePartysDeathEndsTheProgramAndGivesTheTerminalBack) {
+  const std::string dir = FreshDir();
+  DoorVisit visit = SaveBeforeADoor(dir, 7, Standing{false, 1, 30000});
+  PtyGame game({"--dir", dir, "--seed", "11"});
+  // The start menu's "Cargar partida".
+  SEE(game, "Dificultad, lista");
+  game.Send("\t\t");
+  SEE(game, "Empezar partida guardada, botón");
+  game.Send("\r");
+  SEE(game, "ZORVEK, ventana del juego");
+  SEE(game, visit.Host);
+  game.Advance(3000);
+  ASSERT_NE(game.Settle("Modo combate activado"), 0) << game.Recent();
+  bool lost = false;
+  for (int turn = 0; turn < 60 && !lost; ++turn) {
+    game.Send("?");
+    int seen = game.SeeEither("Descansen en paz", "?: esta ayuda.");
+    ASSERT_NE(seen, 0) << game.Recent();
+    lost = seen == 1;
+    if (!lost) game.Send("a");
+  }
+  ASSERT_TRUE(lost);
+  game.Send("\r");
+  SEE(game, "Zorvek termina");
+  EXPECT_EQ(game.Wait(), 0);
+  termios after = game.Modes();
+  EXPECT_EQ(after.c_lflag, ttytest::FreshModes().c_lflag);
+}
+
+TEST(TerminalPlay, TheFinalVictoryClosesTheGameWindowAndTheMenuComesBack) {
+  const std::string dir = FreshDir();
+  DoorVisit visit = SaveBeforeADoor(dir, 7, Standing{true, 0, 0});
+  PtyGame game({"--dir", dir, "--seed", "7"});
+  SEE(game, "Dificultad, lista");
+  game.Send("\t\t\r");
+  SEE(game, visit.Host);
+  game.Send(visit.DoorKey);
+  SEE(game, "\r\n");
+  game.Send(visit.DoorKey);
+  SEE(game, "Has superado la 5ª fase.");
+  // The story's boxes, each answered with Enter, then the window closes by itself.
+  std::string story;
+  int boxes = 0;
+  while (game.SeeEither("Enter: Aceptar", "ZORVEK, ventana cerrada") == 1 && boxes < 20) {
+    story += game.Seen();
+    ++boxes;
+    game.Send("\r");
+  }
+  EXPECT_EQ(boxes, 8) << story;
+  EXPECT_NE(story.find("Y aquí termina la gesta de estos  héroes."), std::string::npos);
+  EXPECT_NE(story.find("Por Quendral"), std::string::npos);
+  ASSERT_NE(game.Seen().find("ZORVEK, ventana cerrada"), std::string::npos) << game.Recent();
+  SEE(game, "Zorvek, menú de inicio");
+  game.Send(kCtrlQ);
+  EXPECT_EQ(game.Wait(), 0);
 }
 
 TEST(TerminalPlay, TheTerminalIsGivenBackHoweverTheProgramEnds) {
