@@ -19,8 +19,8 @@ namespace zorvek::qt {
 namespace {
 
 using frontend::ControlKind;
-using frontend::ControlSpec;
 using frontend::Flow;
+using frontend::WindowControl;
 
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -42,10 +42,10 @@ class Builder {
   }
 
   BuiltControls Build() {
-    for (const ControlSpec& spec : layout_.Controls) Add(spec);
-    for (const ControlSpec& spec : layout_.Controls) {
-      auto* label = qobject_cast<QLabel*>(built_.Widget(spec.NamedBy));
-      if (label != nullptr) label->setBuddy(built_.Widget(spec.Name));
+    for (const WindowControl& desc : layout_.Controls) Add(desc);
+    for (const WindowControl& desc : layout_.Controls) {
+      auto* label = qobject_cast<QLabel*>(built_.Widget(desc.NamedBy));
+      if (label != nullptr) label->setBuddy(built_.Widget(desc.Name));
     }
     return std::move(built_);
   }
@@ -56,118 +56,118 @@ class Builder {
     Flow Lines = Flow::Down;
   };
 
-  void Register(const ControlSpec& spec, QWidget* widget, std::string name = {}) {
-    if (name.empty()) name = std::string(spec.Name);
+  void Register(const WindowControl& desc, QWidget* widget, std::string name = {}) {
+    if (name.empty()) name = std::string(desc.Name);
     widget->setObjectName(QString::fromStdString(name));
-    if (!spec.AccessibleName.empty()) widget->setAccessibleName(Q(spec.AccessibleName));
+    if (!desc.AccessibleName.empty()) widget->setAccessibleName(Q(desc.AccessibleName));
     built_.Widgets[name] = widget;
   }
 
   // Puts a widget into its holder; lists and long texts take the room a column leaves.
-  void Place(const ControlSpec& spec, QWidget* widget) {
-    const Holder& holder = holders_.at(std::string(spec.Parent));
+  void Place(const WindowControl& desc, QWidget* widget) {
+    const Holder& holder = holders_.at(std::string(desc.Parent));
     bool grows = holder.Lines == Flow::Down &&
-                 (spec.Kind == ControlKind::List || (spec.Kind == ControlKind::Text && !spec.Rows));
+                 (desc.Kind == ControlKind::List || (desc.Kind == ControlKind::Text && !desc.Rows));
     holder.Box->addWidget(widget, grows ? 2 : 0);
   }
 
-  QWidget* Holds(const ControlSpec& spec) {
-    auto it = holders_.find(std::string(spec.Parent));
+  QWidget* Holds(const WindowControl& desc) {
+    auto it = holders_.find(std::string(desc.Parent));
     return it == holders_.end() ? &window_ : it->second.Box->parentWidget();
   }
 
-  void Add(const ControlSpec& spec) {
-    switch (spec.Kind) {
+  void Add(const WindowControl& desc) {
+    switch (desc.Kind) {
       case ControlKind::Frame: {
-        auto* frame = new QGroupBox(Holds(spec));
-        Register(spec, frame);
-        frame->setTitle(Q(spec.Caption));
-        Place(spec, frame);
-        QBoxLayout* box = NewBox(spec.Lines);
+        auto* frame = new QGroupBox(Holds(desc));
+        Register(desc, frame);
+        frame->setTitle(Q(desc.Caption));
+        Place(desc, frame);
+        QBoxLayout* box = NewBox(desc.Lines);
         frame->setLayout(box);
-        holders_[std::string(spec.Name)] = {box, spec.Lines};
+        holders_[std::string(desc.Name)] = {box, desc.Lines};
         break;
       }
       case ControlKind::Pane: {
-        const Holder& parent = holders_.at(std::string(spec.Parent));
-        QBoxLayout* box = NewBox(spec.Lines);
+        const Holder& parent = holders_.at(std::string(desc.Parent));
+        QBoxLayout* box = NewBox(desc.Lines);
         parent.Box->addLayout(box, parent.Lines == Flow::Across ? 1 : 0);
-        holders_[std::string(spec.Name)] = {box, spec.Lines};
+        holders_[std::string(desc.Name)] = {box, desc.Lines};
         break;
       }
       case ControlKind::Label: {
-        auto* label = new QLabel(Q(spec.Caption), Holds(spec));
-        Register(spec, label);
-        Place(spec, label);
+        auto* label = new QLabel(Q(desc.Caption), Holds(desc));
+        Register(desc, label);
+        Place(desc, label);
         break;
       }
       case ControlKind::Text: {
-        auto* text = new QPlainTextEdit(Holds(spec));
+        auto* text = new QPlainTextEdit(Holds(desc));
         text->setReadOnly(true);
-        if (spec.Rows > 0)
-          text->setMaximumHeight(text->fontMetrics().lineSpacing() * spec.Rows + 12);
-        Register(spec, text);
-        Place(spec, text);
+        if (desc.Rows > 0)
+          text->setMaximumHeight(text->fontMetrics().lineSpacing() * desc.Rows + 12);
+        Register(desc, text);
+        Place(desc, text);
         break;
       }
       case ControlKind::Line: {
-        auto* line = new QLineEdit(Holds(spec));
+        auto* line = new QLineEdit(Holds(desc));
         line->setReadOnly(true);
-        Register(spec, line);
-        Place(spec, line);
+        Register(desc, line);
+        Place(desc, line);
         break;
       }
       case ControlKind::List: {
-        auto* list = new QListWidget(Holds(spec));
-        Register(spec, list);
-        Place(spec, list);
+        auto* list = new QListWidget(Holds(desc));
+        Register(desc, list);
+        Place(desc, list);
         break;
       }
       case ControlKind::Options:
-        AddOptions(spec);
+        AddOptions(desc);
         break;
       case ControlKind::Button: {
-        auto* button = new QPushButton(Q(spec.Caption), Holds(spec));
+        auto* button = new QPushButton(Q(desc.Caption), Holds(desc));
         button->setAutoDefault(false);
-        Register(spec, button);
-        Place(spec, button);
+        Register(desc, button);
+        Place(desc, button);
         break;
       }
       case ControlKind::Menu: {
         auto* menu = new QMenu(&window_);
-        menu->setObjectName(Q(spec.Name));
-        built_.Menus[std::string(spec.Name)] = menu;
+        menu->setObjectName(Q(desc.Name));
+        built_.Menus[std::string(desc.Name)] = menu;
         break;
       }
       case ControlKind::Entry:
-        AddEntry(*built_.Menus.at(std::string(spec.Parent)), std::string(spec.Name), spec.Name,
+        AddEntry(*built_.Menus.at(std::string(desc.Parent)), std::string(desc.Name), desc.Name,
                  std::nullopt);
         break;
       case ControlKind::Submenu: {
-        QMenu* sub = built_.Menus.at(std::string(spec.Parent))->addMenu(QString());
-        sub->setObjectName(Q(spec.Name));
-        built_.Menus[std::string(spec.Name)] = sub;
-        built_.Entries[std::string(spec.Name)] = sub->menuAction();
-        for (int i = spec.First; i < spec.First + spec.Count; ++i) {
-          AddEntry(*sub, Indexed(spec.Members, i), spec.Members, i);
+        QMenu* sub = built_.Menus.at(std::string(desc.Parent))->addMenu(QString());
+        sub->setObjectName(Q(desc.Name));
+        built_.Menus[std::string(desc.Name)] = sub;
+        built_.Entries[std::string(desc.Name)] = sub->menuAction();
+        for (int i = desc.First; i < desc.First + desc.Count; ++i) {
+          AddEntry(*sub, Indexed(desc.Members, i), desc.Members, i);
         }
         break;
       }
     }
   }
 
-  void AddOptions(const ControlSpec& spec) {
-    auto* box = new QWidget(Holds(spec));
+  void AddOptions(const WindowControl& desc) {
+    auto* box = new QWidget(Holds(desc));
     auto* column = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
-    for (int i = spec.First; i < spec.First + spec.Count; ++i) {
+    for (int i = desc.First; i < desc.First + desc.Count; ++i) {
       auto* option = new QRadioButton(box);
-      Register(spec, option, Indexed(spec.Name, i));
+      Register(desc, option, Indexed(desc.Name, i));
       group->addButton(option, i);
       column->addWidget(option);
     }
-    built_.Groups[std::string(spec.Name)] = group;
-    Place(spec, box);
+    built_.Groups[std::string(desc.Name)] = group;
+    Place(desc, box);
   }
 
   void AddEntry(QMenu& menu, const std::string& name, std::string_view control,

@@ -21,8 +21,8 @@ DialogWindow::DialogWindow(DialogModel& model, QWidget* parent)
   setWindowTitle(QString::fromStdString(model.Caption()));
   setAccessibleName(windowTitle());
   built_ = BuildControls(*this, layout_);
-  for (const frontend::ControlSpec& spec : layout_.Controls) {
-    if (spec.Kind == frontend::ControlKind::Menu) menu_ = built_.Menus.at(std::string(spec.Name));
+  for (const frontend::WindowControl& desc : layout_.Controls) {
+    if (desc.Kind == frontend::ControlKind::Menu) menu_ = built_.Menus.at(std::string(desc.Name));
   }
   Connect();
   if (model.Id() == DialogId::Dialog) {
@@ -40,24 +40,24 @@ void DialogWindow::Open() {
 
 void DialogWindow::Connect() {
   using frontend::ControlKind;
-  for (const frontend::ControlSpec& spec : layout_.Controls) {
-    const std::string name(spec.Name);
+  for (const frontend::WindowControl& desc : layout_.Controls) {
+    const std::string name(desc.Name);
     QWidget* widget = built_.Widget(name);
-    if (spec.Kind == ControlKind::Button) {
+    if (desc.Kind == ControlKind::Button) {
       connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
               [this, name] { Act(name, std::nullopt); });
-    } else if (spec.Kind == ControlKind::List) {
+    } else if (desc.Kind == ControlKind::List) {
       auto* list = static_cast<QListWidget*>(widget);
       connect(list, &QListWidget::currentRowChanged, this, [this, name](int row) {
         if (!updating_ && row >= 0) Act(name, row);
       });
-      if (!spec.ContextKey.empty()) {
-        const std::string opener(spec.ContextKey);
+      if (!desc.ContextKey.empty()) {
+        const std::string opener(desc.ContextKey);
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this,
                 [this, opener] { Act(opener, std::nullopt); });
       }
-    } else if (spec.Kind == ControlKind::Options) {
+    } else if (desc.Kind == ControlKind::Options) {
       connect(built_.Groups.at(name), &QButtonGroup::idClicked, this, [this, name](int id) {
         if (!updating_) Act(name, id);
       });
@@ -111,7 +111,7 @@ void DialogWindow::Show(DialogId dialog, const std::string& control, const Contr
     if (view.Selected) {
       if (auto* list = qobject_cast<QListWidget*>(widget)) list->setCurrentRow(*view.Selected);
     }
-  } else if (const frontend::ControlSpec* group = layout_.Find(control);
+  } else if (const frontend::WindowControl* group = layout_.Find(control);
              view.Selected && group != nullptr && group->Kind == frontend::ControlKind::Options) {
     // An option group: the selected index names one of its buttons.
     for (int i = group->First; i < group->First + group->Count; ++i) {
@@ -125,9 +125,9 @@ void DialogWindow::Show(DialogId dialog, const std::string& control, const Contr
 
 void DialogWindow::Act(const std::string& control, std::optional<int> arg) {
   bool accepted = model_.Act(control, arg);
-  const frontend::ControlSpec* spec = layout_.Find(control);
-  if (accepted && spec != nullptr && !spec->PopUp.empty()) {
-    PopUpMenu(std::string(spec->PopUp), control);
+  const frontend::WindowControl* desc = layout_.Find(control);
+  if (accepted && desc != nullptr && !desc->PopUp.empty()) {
+    PopUpMenu(std::string(desc->PopUp), control);
   }
   if (model_.Closed()) QDialog::done(QDialog::Accepted);
 }
@@ -138,8 +138,8 @@ void DialogWindow::PopUpMenu(const std::string& menu, const std::string& opener)
   if (it == built_.Menus.end() || button == nullptr || !button->isEnabled()) return;
   // The menu opens over the control whose context-menu key stands for the button.
   QWidget* anchor = button;
-  for (const frontend::ControlSpec& spec : layout_.Controls) {
-    if (spec.ContextKey == opener) anchor = Control(std::string(spec.Name));
+  for (const frontend::WindowControl& desc : layout_.Controls) {
+    if (desc.ContextKey == opener) anchor = Control(std::string(desc.Name));
   }
   it->second->popup(anchor->mapToGlobal(QPoint(0, anchor->height() / 2)));
 }
@@ -147,9 +147,9 @@ void DialogWindow::PopUpMenu(const std::string& menu, const std::string& opener)
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
   // The context-menu key opens the object menu, as its button does.
   if (event->key() == Qt::Key_Menu) {
-    for (const frontend::ControlSpec& spec : layout_.Controls) {
-      if (!spec.ContextKey.empty()) {
-        Act(std::string(spec.ContextKey), std::nullopt);
+    for (const frontend::WindowControl& desc : layout_.Controls) {
+      if (!desc.ContextKey.empty()) {
+        Act(std::string(desc.ContextKey), std::nullopt);
         return;
       }
     }

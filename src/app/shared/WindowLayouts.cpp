@@ -6,33 +6,33 @@ namespace {
 
 using K = ControlKind;
 
-ControlSpec Spec(std::string_view name, K kind, std::string_view parent = {}) {
-  ControlSpec s;
+WindowControl Make(std::string_view name, K kind, std::string_view parent = {}) {
+  WindowControl s;
   s.Name = name;
   s.Kind = kind;
   s.Parent = parent;
   return s;
 }
 
-ControlSpec Holder(std::string_view name, K kind, std::string_view parent, Flow lines) {
-  ControlSpec s = Spec(name, kind, parent);
+WindowControl Holder(std::string_view name, K kind, std::string_view parent, Flow lines) {
+  WindowControl s = Make(name, kind, parent);
   s.Lines = lines;
   return s;
 }
 
-ControlSpec Named(ControlSpec s, std::string_view namedBy) {
+WindowControl Named(WindowControl s, std::string_view namedBy) {
   s.NamedBy = namedBy;
   return s;
 }
 
-ControlSpec Captioned(ControlSpec s, std::string_view caption, std::string_view spoken = {}) {
+WindowControl Captioned(WindowControl s, std::string_view caption, std::string_view spoken = {}) {
   s.Caption = caption;
   s.AccessibleName = spoken;
   return s;
 }
 
-ControlSpec Group(std::string_view name, std::string_view parent, std::string_view namedBy) {
-  ControlSpec s = Named(Spec(name, K::Options, parent), namedBy);
+WindowControl Group(std::string_view name, std::string_view parent, std::string_view namedBy) {
+  WindowControl s = Named(Make(name, K::Options, parent), namedBy);
   s.Count = 4;
   s.First = 0;
   return s;
@@ -42,14 +42,14 @@ WindowLayout MakeStartMenu() {
   WindowLayout w{"FormIni", Flow::Down, {}};
   auto& c = w.Controls;
   c.push_back(Captioned(Holder("Frame1", K::Frame, {}, Flow::Down), "Nueva partida"));
-  c.push_back(Captioned(Spec("Label1", K::Label, "Frame1"), "&Dificultad"));
-  c.push_back(Captioned(Named(Spec("List1", K::List, "Frame1"), "Label1"), {}, "Dificultad"));
+  c.push_back(Captioned(Make("Label1", K::Label, "Frame1"), "&Dificultad"));
+  c.push_back(Captioned(Named(Make("List1", K::List, "Frame1"), "Label1"), {}, "Dificultad"));
   c.push_back(
-      Captioned(Spec("Command1", K::Button, "Frame1"), "&Empezar", "Empezar partida nueva"));
+      Captioned(Make("Command1", K::Button, "Frame1"), "&Empezar", "Empezar partida nueva"));
   c.push_back(Captioned(Holder("Frame2", K::Frame, {}, Flow::Down), "Cargar partida"));
   c.push_back(
-      Captioned(Spec("Command2", K::Button, "Frame2"), "&Empezar", "Empezar partida guardada"));
-  c.push_back(Captioned(Spec("Command3", K::Button), "&Salir"));
+      Captioned(Make("Command2", K::Button, "Frame2"), "&Empezar", "Empezar partida guardada"));
+  c.push_back(Captioned(Make("Command3", K::Button), "&Salir"));
   return w;
 }
 
@@ -61,30 +61,30 @@ WindowLayout MakePartyDialog() {
   c.push_back(Captioned(Holder("Frame1", K::Frame, {}, Flow::Down), "Héroes"));
   c.push_back(Group("Option1", "Frame1", "Frame1"));
   c.push_back(Holder("Sheet", K::Pane, {}, Flow::Down));
-  c.push_back(Spec("TBNombre", K::Line, "Sheet"));
-  c.push_back(Spec("Label1", K::Label, "Sheet"));
-  c.push_back(Named(Spec("TBCarac", K::Text, "Sheet"), "Label1"));
-  c.push_back(Spec("Label2", K::Label, "Sheet"));
-  ControlSpec list = Named(Spec("List1", K::List, "Sheet"), "Label2");
+  c.push_back(Make("TBNombre", K::Line, "Sheet"));
+  c.push_back(Make("Label1", K::Label, "Sheet"));
+  c.push_back(Named(Make("TBCarac", K::Text, "Sheet"), "Label1"));
+  c.push_back(Make("Label2", K::Label, "Sheet"));
+  WindowControl list = Named(Make("List1", K::List, "Sheet"), "Label2");
   list.ContextKey = "Command2";
   c.push_back(list);
   c.push_back(Holder("Buttons", K::Pane, "Sheet", Flow::Across));
-  c.push_back(Spec("Command1", K::Button, "Buttons"));
-  ControlSpec objectMenu = Spec("Command2", K::Button, "Buttons");
+  c.push_back(Make("Command1", K::Button, "Buttons"));
+  WindowControl objectMenu = Make("Command2", K::Button, "Buttons");
   objectMenu.PopUp = "MnuOpc";
   c.push_back(objectMenu);
-  c.push_back(Spec("OKButton", K::Button, "Buttons"));
-  c.push_back(Named(Spec("MnuOpc", K::Menu), "Command2"));
+  c.push_back(Make("OKButton", K::Button, "Buttons"));
+  c.push_back(Named(Make("MnuOpc", K::Menu), "Command2"));
   for (std::string_view entry : {"MnuOpcDer", "MnuOpcIzq", "MnuOpcCue", "MnuOpcInv"}) {
-    c.push_back(Spec(entry, K::Entry, "MnuOpc"));
+    c.push_back(Make(entry, K::Entry, "MnuOpc"));
   }
-  ControlSpec give = Spec("MnuOpcDar", K::Submenu, "MnuOpc");
+  WindowControl give = Make("MnuOpcDar", K::Submenu, "MnuOpc");
   give.Count = 4;
   give.First = 1;
   give.Members = "MnuOpcDarLis";
   c.push_back(give);
   for (std::string_view entry : {"MnuOpcDej", "MnuOpcUti", "MnuOpcExa"}) {
-    c.push_back(Spec(entry, K::Entry, "MnuOpc"));
+    c.push_back(Make(entry, K::Entry, "MnuOpc"));
   }
   return w;
 }
@@ -94,40 +94,40 @@ WindowLayout MakePartyDialog() {
 WindowLayout MakeShop() {
   WindowLayout w{"DLGTienda", Flow::Down, {}};
   auto& c = w.Controls;
-  ControlSpec greeting = Spec("Text1", K::Text);
+  WindowControl greeting = Make("Text1", K::Text);
   greeting.Rows = 3;
   c.push_back(greeting);
   c.push_back(Holder("Top", K::Pane, {}, Flow::Across));
   for (std::string_view button : {"CBComprar", "CBVender", "CBSalir"}) {
-    c.push_back(Spec(button, K::Button, "Top"));
+    c.push_back(Make(button, K::Button, "Top"));
   }
   c.push_back(Holder("FRComprar", K::Frame, {}, Flow::Across));
   c.push_back(Holder("FREstanterías", K::Frame, "FRComprar", Flow::Down));
-  c.push_back(Named(Spec("List1", K::List, "FREstanterías"), "FREstanterías"));
-  c.push_back(Spec("CBComprarOb", K::Button, "FREstanterías"));
-  c.push_back(Spec("CBExaminarOb", K::Button, "FREstanterías"));
+  c.push_back(Named(Make("List1", K::List, "FREstanterías"), "FREstanterías"));
+  c.push_back(Make("CBComprarOb", K::Button, "FREstanterías"));
+  c.push_back(Make("CBExaminarOb", K::Button, "FREstanterías"));
   c.push_back(Holder("FRHéroes", K::Frame, "FRComprar", Flow::Down));
   c.push_back(Group("Option1", "FRHéroes", "FRHéroes"));
   c.push_back(Holder("FRInventario", K::Frame, "FRComprar", Flow::Down));
-  c.push_back(Named(Spec("List2", K::List, "FRInventario"), "FRInventario"));
-  c.push_back(Spec("Text2", K::Line, "FRInventario"));
-  c.push_back(Spec("CBDar", K::Button, "FRInventario"));
+  c.push_back(Named(Make("List2", K::List, "FRInventario"), "FRInventario"));
+  c.push_back(Make("Text2", K::Line, "FRInventario"));
+  c.push_back(Make("CBDar", K::Button, "FRInventario"));
   c.push_back(Holder("FRVender", K::Frame, {}, Flow::Across));
   c.push_back(Holder("FRHéroes2", K::Frame, "FRVender", Flow::Down));
   c.push_back(Group("Option2", "FRHéroes2", "FRHéroes2"));
   c.push_back(Holder("FRInventario2", K::Frame, "FRVender", Flow::Down));
-  c.push_back(Named(Spec("List3", K::List, "FRInventario2"), "FRInventario2"));
-  c.push_back(Spec("TBMonedas2", K::Line, "FRInventario2"));
-  c.push_back(Spec("CBVenderOb", K::Button, "FRInventario2"));
-  c.push_back(Spec("CBExaminarOb2", K::Button, "FRInventario2"));
+  c.push_back(Named(Make("List3", K::List, "FRInventario2"), "FRInventario2"));
+  c.push_back(Make("TBMonedas2", K::Line, "FRInventario2"));
+  c.push_back(Make("CBVenderOb", K::Button, "FRInventario2"));
+  c.push_back(Make("CBExaminarOb2", K::Button, "FRInventario2"));
   return w;
 }
 
 }  // namespace
 
-const ControlSpec* WindowLayout::Find(std::string_view name) const {
-  for (const ControlSpec& spec : Controls) {
-    if (spec.Name == name) return &spec;
+const WindowControl* WindowLayout::Find(std::string_view name) const {
+  for (const WindowControl& desc : Controls) {
+    if (desc.Name == name) return &desc;
   }
   return nullptr;
 }

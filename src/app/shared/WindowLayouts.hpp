@@ -29,7 +29,7 @@ enum class Flow { Down, Across };
 
 // One control of a window. Captions the game sets at run time are not written here;
 // `Caption` holds only those the front-ends must supply themselves.
-struct ControlSpec {
+struct WindowControl {
   std::string_view Name;
   ControlKind Kind = ControlKind::Button;
   std::string_view Parent;          // the frame, pane or menu holding it; "": the window
@@ -50,9 +50,9 @@ struct ControlSpec {
 struct WindowLayout {
   std::string_view Name;
   Flow Lines = Flow::Down;
-  std::vector<ControlSpec> Controls;
+  std::vector<WindowControl> Controls;
 
-  const ControlSpec* Find(std::string_view name) const;
+  const WindowControl* Find(std::string_view name) const;
   // Whether the player can land on a control of this kind with the keyboard.
   static bool Focusable(ControlKind kind);
 };

@@ -71,56 +71,56 @@ int ControlMirror::Selected(std::string_view control) const {
 FocusWindow::FocusWindow(const frontend::WindowLayout& layout, const ControlMirror& mirror,
                          Screen& screen, FocusModel& model)
     : layout_(layout), mirror_(mirror), screen_(screen), model_(model) {
-  for (const Spec& spec : layout.Controls) {
-    if (frontend::WindowLayout::Focusable(spec.Kind)) order_.push_back(&spec);
+  for (const Described& desc : layout.Controls) {
+    if (frontend::WindowLayout::Focusable(desc.Kind)) order_.push_back(&desc);
   }
 }
 
-bool FocusWindow::MemberEnabled(const Spec& spec, int member) const {
-  return mirror_.Enabled(Indexed(spec.Name, member));
+bool FocusWindow::MemberEnabled(const Described& desc, int member) const {
+  return mirror_.Enabled(Indexed(desc.Name, member));
 }
 
-bool FocusWindow::Available(const Spec& spec) const {
+bool FocusWindow::Available(const Described& desc) const {
   // A hidden frame hides all it holds.
-  for (std::string_view holder = spec.Parent; !holder.empty();) {
-    const Spec* h = layout_.Find(holder);
+  for (std::string_view holder = desc.Parent; !holder.empty();) {
+    const Described* h = layout_.Find(holder);
     if (h == nullptr) break;
     if (h->Kind == ControlKind::Frame && !mirror_.Enabled(h->Name)) return false;
     holder = h->Parent;
   }
-  if (spec.Kind == ControlKind::Options) {
-    for (int i = spec.First; i < spec.First + spec.Count; ++i) {
-      if (MemberEnabled(spec, i)) return true;
+  if (desc.Kind == ControlKind::Options) {
+    for (int i = desc.First; i < desc.First + desc.Count; ++i) {
+      if (MemberEnabled(desc, i)) return true;
     }
     return false;
   }
-  return mirror_.Enabled(spec.Name);
+  return mirror_.Enabled(desc.Name);
 }
 
 std::string FocusWindow::CaptionOf(std::string_view control) const {
   std::string text = mirror_.Text(control);
   if (text.empty()) {
-    if (const Spec* spec = layout_.Find(control)) text = std::string(spec->Caption);
+    if (const Described* desc = layout_.Find(control)) text = std::string(desc->Caption);
   }
   return PlainCaption(text);
 }
 
-std::string FocusWindow::LabelOf(const Spec& spec) const {
-  if (!spec.AccessibleName.empty()) return std::string(spec.AccessibleName);
-  if (spec.Kind == ControlKind::Button) return CaptionOf(spec.Name);
-  if (!spec.NamedBy.empty()) return CaptionOf(spec.NamedBy);
+std::string FocusWindow::LabelOf(const Described& desc) const {
+  if (!desc.AccessibleName.empty()) return std::string(desc.AccessibleName);
+  if (desc.Kind == ControlKind::Button) return CaptionOf(desc.Name);
+  if (!desc.NamedBy.empty()) return CaptionOf(desc.NamedBy);
   return {};
 }
 
-int FocusWindow::FocusedMember(const Spec& spec) const {
-  int checked = mirror_.Selected(spec.Name);
-  if (checked >= spec.First && checked < spec.First + spec.Count && MemberEnabled(spec, checked)) {
+int FocusWindow::FocusedMember(const Described& desc) const {
+  int checked = mirror_.Selected(desc.Name);
+  if (checked >= desc.First && checked < desc.First + desc.Count && MemberEnabled(desc, checked)) {
     return checked;
   }
-  for (int i = spec.First; i < spec.First + spec.Count; ++i) {
-    if (MemberEnabled(spec, i)) return i;
+  for (int i = desc.First; i < desc.First + desc.Count; ++i) {
+    if (MemberEnabled(desc, i)) return i;
   }
-  return spec.First;
+  return desc.First;
 }
 
 std::string FocusWindow::Focused() const {
@@ -162,17 +162,17 @@ void FocusWindow::Announce() {
     screen_.Line("Ningún control disponible");
     return;
   }
-  const Spec& spec = *order_.at(static_cast<std::size_t>(focus_));
-  const std::string label = LabelOf(spec);
-  const std::string text = mirror_.Text(spec.Name);
-  switch (spec.Kind) {
+  const Described& desc = *order_.at(static_cast<std::size_t>(focus_));
+  const std::string label = LabelOf(desc);
+  const std::string text = mirror_.Text(desc.Name);
+  switch (desc.Kind) {
     case ControlKind::Button:
       screen_.Line(Headed(label, "botón"));
       return;
     case ControlKind::List: {
-      const auto& lines = mirror_.Lines(spec.Name);
+      const auto& lines = mirror_.Lines(desc.Name);
       int n = static_cast<int>(lines.size());
-      int selected = mirror_.Selected(spec.Name);
+      int selected = mirror_.Selected(desc.Name);
       if (n == 0) {
         screen_.Line(Headed(label, "lista vacía"));
       } else if (selected < 0 || selected >= n) {
@@ -184,12 +184,12 @@ void FocusWindow::Announce() {
       return;
     }
     case ControlKind::Options: {
-      int member = FocusedMember(spec);
-      std::string caption = CaptionOf(Indexed(spec.Name, member));
+      int member = FocusedMember(desc);
+      std::string caption = CaptionOf(Indexed(desc.Name, member));
       screen_.Line(Headed(label, "grupo de opciones") + ": " +
                    (caption.empty() ? "(sin nombre)" : caption) + ", " +
-                   (mirror_.Selected(spec.Name) == member ? "marcado" : "sin marcar") + ", " +
-                   Of(member - spec.First + 1, spec.Count));
+                   (mirror_.Selected(desc.Name) == member ? "marcado" : "sin marcar") + ", " +
+                   Of(member - desc.First + 1, desc.Count));
       return;
     }
     case ControlKind::Text:
@@ -216,22 +216,22 @@ void FocusWindow::Announce() {
 
 // Within a list or an option group, only what moved is read, as a screen reader does.
 void FocusWindow::AnnounceWithin() {
-  const Spec& spec = *order_.at(static_cast<std::size_t>(focus_));
-  if (spec.Kind == ControlKind::List) {
-    const auto& lines = mirror_.Lines(spec.Name);
-    int selected = mirror_.Selected(spec.Name);
+  const Described& desc = *order_.at(static_cast<std::size_t>(focus_));
+  if (desc.Kind == ControlKind::List) {
+    const auto& lines = mirror_.Lines(desc.Name);
+    int selected = mirror_.Selected(desc.Name);
     if (selected < 0 || selected >= static_cast<int>(lines.size())) {
       Announce();
       return;
     }
     screen_.Line(lines[static_cast<std::size_t>(selected)] + ", " +
                  Of(selected + 1, static_cast<int>(lines.size())));
-  } else if (spec.Kind == ControlKind::Options) {
-    int member = FocusedMember(spec);
-    std::string caption = CaptionOf(Indexed(spec.Name, member));
+  } else if (desc.Kind == ControlKind::Options) {
+    int member = FocusedMember(desc);
+    std::string caption = CaptionOf(Indexed(desc.Name, member));
     screen_.Line((caption.empty() ? "(sin nombre)" : caption) + ", " +
-                 (mirror_.Selected(spec.Name) == member ? "marcado" : "sin marcar") + ", " +
-                 Of(member - spec.First + 1, spec.Count));
+                 (mirror_.Selected(desc.Name) == member ? "marcado" : "sin marcar") + ", " +
+                 Of(member - desc.First + 1, desc.Count));
   } else {
     Announce();
   }
@@ -254,20 +254,20 @@ void FocusWindow::MoveFocus(int step) {
 
 void FocusWindow::MoveWithin(int step) {
   if (focus_ < 0) return MoveFocus(step);
-  const Spec& spec = *order_.at(static_cast<std::size_t>(focus_));
-  if (spec.Kind == ControlKind::List) {
-    int n = static_cast<int>(mirror_.Lines(spec.Name).size());
+  const Described& desc = *order_.at(static_cast<std::size_t>(focus_));
+  if (desc.Kind == ControlKind::List) {
+    int n = static_cast<int>(mirror_.Lines(desc.Name).size());
     if (n == 0) return Announce();
-    int selected = mirror_.Selected(spec.Name);
+    int selected = mirror_.Selected(desc.Name);
     int target = selected < 0 ? 0 : std::clamp(selected + step, 0, n - 1);
-    if (target != selected) model_.Act(spec.Name, target);
+    if (target != selected) model_.Act(desc.Name, target);
     return AnnounceWithin();
   }
-  if (spec.Kind == ControlKind::Options) {
-    for (int i = FocusedMember(spec) + step; i >= spec.First && i < spec.First + spec.Count;
+  if (desc.Kind == ControlKind::Options) {
+    for (int i = FocusedMember(desc) + step; i >= desc.First && i < desc.First + desc.Count;
          i += step) {
-      if (MemberEnabled(spec, i)) {
-        model_.Act(spec.Name, i);
+      if (MemberEnabled(desc, i)) {
+        model_.Act(desc.Name, i);
         break;
       }
     }
@@ -279,16 +279,16 @@ void FocusWindow::MoveWithin(int step) {
 
 void FocusWindow::Activate(KeySource& keys) {
   if (focus_ < 0) return Announce();
-  const Spec& spec = *order_.at(static_cast<std::size_t>(focus_));
+  const Described& desc = *order_.at(static_cast<std::size_t>(focus_));
   std::string button;
-  if (spec.Kind == ControlKind::Button) button = std::string(spec.Name);
-  if (spec.Kind == ControlKind::List) button = std::string(spec.ContextKey);
-  if (spec.Kind == ControlKind::Options) {
-    model_.Act(spec.Name, FocusedMember(spec));
+  if (desc.Kind == ControlKind::Button) button = std::string(desc.Name);
+  if (desc.Kind == ControlKind::List) button = std::string(desc.ContextKey);
+  if (desc.Kind == ControlKind::Options) {
+    model_.Act(desc.Name, FocusedMember(desc));
     return AnnounceWithin();
   }
   if (button.empty()) return Announce();
-  const Spec* pressed = layout_.Find(button);
+  const Described* pressed = layout_.Find(button);
   if (pressed != nullptr && !Available(*pressed)) {
     // The context-menu key on a line that holds nothing: its button is disabled.
     screen_.Bell();
@@ -298,18 +298,18 @@ void FocusWindow::Activate(KeySource& keys) {
   bool accepted = model_.Act(button, std::nullopt);
   if (model_.Closed()) return;
   if (accepted && pressed != nullptr && !pressed->PopUp.empty()) {
-    if (const Spec* menu = layout_.Find(pressed->PopUp)) RunMenu(*menu, button, keys);
+    if (const Described* menu = layout_.Find(pressed->PopUp)) RunMenu(*menu, button, keys);
     if (model_.Closed()) return;
   }
   Reannounce();
 }
 
-void FocusWindow::RunMenu(const Spec& menu, const std::string& openedBy, KeySource& keys) {
+void FocusWindow::RunMenu(const Described& menu, const std::string& openedBy, KeySource& keys) {
   struct Item {
     std::string Control;  // what the game is told
     std::optional<int> Arg;
     std::string Name;  // whose caption and state the mirror holds
-    const Spec* Submenu = nullptr;
+    const Described* Submenu = nullptr;
   };
   std::vector<Item> items;
   if (menu.Kind == ControlKind::Submenu) {
@@ -317,11 +317,11 @@ void FocusWindow::RunMenu(const Spec& menu, const std::string& openedBy, KeySour
       items.push_back({std::string(menu.Members), i, Indexed(menu.Members, i), nullptr});
     }
   } else {
-    for (const Spec& spec : layout_.Controls) {
-      if (spec.Parent != menu.Name) continue;
-      bool sub = spec.Kind == ControlKind::Submenu;
+    for (const Described& desc : layout_.Controls) {
+      if (desc.Parent != menu.Name) continue;
+      bool sub = desc.Kind == ControlKind::Submenu;
       items.push_back(
-          {std::string(spec.Name), std::nullopt, std::string(spec.Name), sub ? &spec : nullptr});
+          {std::string(desc.Name), std::nullopt, std::string(desc.Name), sub ? &desc : nullptr});
     }
   }
   std::vector<std::size_t> enabled;

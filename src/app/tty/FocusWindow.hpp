@@ -77,29 +77,29 @@ class FocusWindow {
   std::string Focused() const;
 
  private:
-  using Spec = frontend::ControlSpec;
+  using Described = frontend::WindowControl;
 
-  bool Available(const Spec& spec) const;
-  bool MemberEnabled(const Spec& spec, int member) const;
+  bool Available(const Described& desc) const;
+  bool MemberEnabled(const Described& desc, int member) const;
   std::string CaptionOf(std::string_view control) const;
-  std::string LabelOf(const Spec& spec) const;
+  std::string LabelOf(const Described& desc) const;
   // The option button that takes the focus in a group: the checked one, or the first
   // enabled one.
-  int FocusedMember(const Spec& spec) const;
+  int FocusedMember(const Described& desc) const;
   void MoveFocus(int step);
   void MoveWithin(int step);
   void Activate(KeySource& keys);
   void Handle(const Key& key, KeySource& keys);
   void Announce();
   void AnnounceWithin();
-  void RunMenu(const Spec& menu, const std::string& openedBy, KeySource& keys);
+  void RunMenu(const Described& menu, const std::string& openedBy, KeySource& keys);
   void Hint();
 
   const frontend::WindowLayout& layout_;
   const ControlMirror& mirror_;
   Screen& screen_;
   FocusModel& model_;
-  std::vector<const Spec*> order_;  // the controls the focus can land on, in order
+  std::vector<const Described*> order_;  // the controls the focus can land on, in order
   int focus_ = -1;
 };
 
