@@ -25,8 +25,15 @@ struct Ports {
 
 // Run settings a front-end hands to the game window before it opens.
 struct RunSettings {
-  std::string ProgramDir = ".";      // save files and the sound directory live here
+  std::string ProgramDir = ".";      // save files live here, and the sounds unless DataDir says
   std::optional<int32_t> FixedSeed;  // every seeding uses this instead of the clock
+  // The folder of the game's own files, the Sonidos folder and sample.wav, when they do
+  // not lie in ProgramDir (an installed game reads them from its shared data folder and
+  // keeps its saves in the player's). Empty: ProgramDir.
+  std::string DataDir{};
+
+  // Where the game's own files are read from.
+  const std::string& FilesDir() const { return DataDir.empty() ? ProgramDir : DataDir; }
 };
 
 // An entry of the cell menu: a being (kind 1) or an object (kind 2) of the current

@@ -28,7 +28,7 @@ void FreeBank(std::vector<Channel>& bank) {
 }
 
 std::string DefaultEffectFile(const Game& game) {
-  std::string dir = game.settings().ProgramDir;
+  std::string dir = game.settings().FilesDir();
   if (dir.empty() || dir.back() != '/') dir += '/';
   return dir + "sample.wav";
 }

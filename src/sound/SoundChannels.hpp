@@ -18,7 +18,7 @@ inline constexpr int32_t kPlayerFlags = 64;
 // on a channel the bank does not have (out of range, before InitEffects or after
 // FreeEffects) does nothing.
 
-// Builds channels 0..count; each gets "sample.wav" of the program's directory loaded.
+// Builds channels 0..count; each gets "sample.wav" of the game's files folder loaded.
 // A bank that already exists is freed first.
 void InitEffects(Game& game, int count);
 // Loads a file into the channel, replacing its loaded sound; what plays keeps playing.

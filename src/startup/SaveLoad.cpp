@@ -54,6 +54,8 @@ bool IsWritableDirectory(const fs::path& dir) {
   return ok;
 }
 
+}  // namespace
+
 fs::path UserDataDirectory() {
   const char* xdg = std::getenv("XDG_DATA_HOME");
   if (xdg != nullptr && *xdg != '\0' && fs::path(xdg).is_absolute()) {
@@ -63,6 +65,8 @@ fs::path UserDataDirectory() {
   if (home != nullptr && *home != '\0') return fs::path(home) / ".local" / "share" / "zorvek";
   return {};
 }
+
+namespace {
 
 fs::path ProgramDirectory(const Game& game) {
   return game.settings().ProgramDir.empty() ? fs::path(".") : fs::path(game.settings().ProgramDir);

@@ -8,6 +8,10 @@ namespace zorvek {
 
 // The one saved game: six files A.dat to F.dat.
 
+// The player's own data folder for the game: $XDG_DATA_HOME/zorvek when that is an
+// absolute path, else ~/.local/share/zorvek; empty when neither can be named.
+std::filesystem::path UserDataDirectory();
+
 // Where the save files live: the program's directory, or, when it cannot be written
 // (an installed game), the user's data directory ($XDG_DATA_HOME/zorvek, else
 // ~/.local/share/zorvek). Empty when neither can be named.

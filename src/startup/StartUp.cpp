@@ -30,8 +30,8 @@ void StartMenu::HandTo(Game& game) const {
 
 namespace {
 
-std::string SoundDirFor(const std::string& programDir) {
-  std::string dir = programDir;
+std::string SoundDirFor(const std::string& filesDir) {
+  std::string dir = filesDir;
   if (dir.empty() || dir.back() != '/') dir += '/';
   return dir + "Sonidos/";
 }
@@ -39,7 +39,7 @@ std::string SoundDirFor(const std::string& programDir) {
 }  // namespace
 
 void StartGameWindow(Game& game) {
-  game.SoundDir = SoundDirFor(game.settings().ProgramDir);
+  game.SoundDir = SoundDirFor(game.settings().FilesDir());
   game.ReadCoordinates = true;
   game.RecruitingOpen = true;
   game.PickupHero = 1;

@@ -105,8 +105,8 @@ class QtWindowsTest : public QObject {
   }
 
   void theStartMenuStartsAGameAtEachDifficulty() {
-    zorvek::qt::StartMenuWindow menu(
-        zorvek::qt::StartMenuSetup{sound_, dir_.path().toStdString(), kSeed, {}, nullptr});
+    zorvek::qt::StartMenuWindow menu(zorvek::qt::StartMenuSetup{
+        sound_, zorvek::RunSettings{dir_.path().toStdString(), kSeed}, {}, nullptr});
     menu.show();
     QCOMPARE(menu.windowTitle(), QStringLiteral("Zorvek"));
     QCOMPARE(menu.List1()->count(), 4);

@@ -11,7 +11,7 @@
 namespace zorvek::qt {
 
 StartMenuWindow::StartMenuWindow(StartMenuSetup setup, QWidget* parent)
-    : QWidget(parent), setup_(std::move(setup)), music_(setup_.Sound, setup_.ProgramDir) {
+    : QWidget(parent), setup_(std::move(setup)), music_(setup_.Sound, setup_.Run.FilesDir()) {
   setObjectName(QStringLiteral("FormIni"));
   setWindowTitle(QStringLiteral("Zorvek"));
   setAccessibleName(QStringLiteral("Zorvek"));
@@ -56,9 +56,8 @@ void StartMenuWindow::Quit() { close(); }
 
 void StartMenuWindow::RunGame() {
   music_.Stop();
-  GameWindowSetup setup{setup_.Sound,       RunSettings{setup_.ProgramDir, setup_.FixedSeed},
-                        menu_.Difficulty(), menu_.LoadOnStart(),
-                        setup_.Beep,        setup_.Voice};
+  GameWindowSetup setup{setup_.Sound,        setup_.Run,  menu_.Difficulty(),
+                        menu_.LoadOnStart(), setup_.Beep, setup_.Voice};
   GameEnd end = GameEnd::Open;
   {
     GameWindow window(std::move(setup), this);

@@ -22,8 +22,7 @@ class Speaker;
 // What the start menu needs from the program.
 struct StartMenuSetup {
   SoundSystem& Sound;
-  std::string ProgramDir = ".";
-  std::optional<int32_t> FixedSeed;
+  RunSettings Run;             // where the files live, and the seed, for every game started here
   std::function<void()> Beep;  // the platform beep handed on to each game window
   Speaker* Voice = nullptr;
 };

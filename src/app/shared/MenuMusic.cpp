@@ -14,7 +14,7 @@ void MenuMusic::Start() {
   Release();
   player_ = sound_.Create(SoundBank::Music, audio::kMenuMusicChannel);
   player_->Init(kMenuPlayerFlags);
-  std::string dir = programDir_;
+  std::string dir = filesDir_;
   if (dir.empty() || dir.back() != '/') dir += '/';
   song_ = player_->Load(dir + "sonidos/Song_of_the_seas.mp3");
   player_->Play(true, false);

@@ -8,12 +8,12 @@
 
 namespace zorvek::frontend {
 
-// The start menu's own music: "sonidos/Song_of_the_seas.mp3" from the program's
-// directory, looped on a player of its own while the menu is shown.
+// The start menu's own music: "sonidos/Song_of_the_seas.mp3" from the game's files
+// folder, looped on a player of its own while the menu is shown.
 class MenuMusic {
  public:
-  MenuMusic(SoundSystem& sound, std::string programDir)
-      : sound_(sound), programDir_(std::move(programDir)) {}
+  MenuMusic(SoundSystem& sound, std::string filesDir)
+      : sound_(sound), filesDir_(std::move(filesDir)) {}
   ~MenuMusic() { Release(); }
   MenuMusic(const MenuMusic&) = delete;
   MenuMusic& operator=(const MenuMusic&) = delete;
@@ -28,7 +28,7 @@ class MenuMusic {
 
  private:
   SoundSystem& sound_;
-  std::string programDir_;
+  std::string filesDir_;
   std::unique_ptr<SoundPlayer> player_;
   int32_t song_ = 0;
   bool playing_ = false;

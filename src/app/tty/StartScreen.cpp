@@ -24,7 +24,7 @@ void StartScreen::Run() {
   FocusWindow window(frontend::StartMenuLayout(), mirror_, screen_, *this);
   window.Open();
   sound_ = setup_.OpenSound();
-  music_ = std::make_unique<frontend::MenuMusic>(*sound_.System, setup_.ProgramDir);
+  music_ = std::make_unique<frontend::MenuMusic>(*sound_.System, setup_.Run.FilesDir());
   music_->Start();
   window.Play(loop_);
 }
@@ -52,9 +52,9 @@ void StartScreen::RunGame() {
   music_->Stop();
   GameEnd end = GameEnd::Open;
   {
-    GameScreen game(GameSetup{*sound_.System, RunSettings{setup_.ProgramDir, setup_.FixedSeed},
-                              menu_.Difficulty(), menu_.LoadOnStart(), sound_.Beep},
-                    screen_, loop_);
+    GameScreen game(
+        GameSetup{*sound_.System, setup_.Run, menu_.Difficulty(), menu_.LoadOnStart(), sound_.Beep},
+        screen_, loop_);
     end = game.Run();
   }
   if (end == GameEnd::ProgramEnded) {

@@ -21,8 +21,7 @@ struct Sound {
 };
 
 struct StartSetup {
-  std::string ProgramDir = ".";
-  std::optional<int32_t> FixedSeed;
+  RunSettings Run;  // where the files live, and the seed, for every game started here
   std::function<Sound()> OpenSound;
 };
 

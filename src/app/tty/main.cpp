@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/shared/ProgramDir.hpp"
+#include "app/shared/ProgramInfo.hpp"
 #include "app/tty/EventLoop.hpp"
 #include "app/tty/Keys.hpp"
 #include "app/tty/Screen.hpp"
@@ -24,13 +25,34 @@
 namespace {
 
 constexpr const char* kUsage =
-    "uso: zorvek-tty [--dir CARPETA] [--seed N] [--escape-wait MS] [--clock-fd FD]\n";
+    "uso: zorvek-tty [--dir CARPETA] [--seed N] [--escape-wait MS] [--help] [--version]\n";
+
+constexpr const char* kHelp =
+    "Zorvek en una terminal de texto: el juego entero en líneas de texto, para lectores de\n"
+    "pantalla de consola (Fenrir, Speakup), líneas braille y SSH. El juego de escritorio es\n"
+    "zorvek.\n"
+    "\n"
+    "Opciones:\n"
+    "  --dir CARPETA     guarda la partida y busca los sonidos en CARPETA (Sonidos y\n"
+    "                    sample.wav)\n"
+    "  --seed N          juega siempre el mismo calabozo: N siembra cada generación\n"
+    "  --escape-wait MS  espera MS milisegundos para distinguir Escape de una secuencia de\n"
+    "                    teclas (50; más en una conexión lenta)\n"
+    "  -h, --help        muestra esta ayuda y termina\n"
+    "  --version         muestra la versión y termina\n"
+    "\n"
+    "Teclas: F1 da la ayuda del juego, ? la de la terminal. Alt y un número toma un objeto,\n"
+    "Alt+L comprueba el laberinto, Tab y las flechas recorren las ventanas, Control+Q\n"
+    "cierra la ventana del juego y Control+C sale al momento.\n"
+    "\n";
 
 struct Options {
   std::string Dir;
   std::optional<int32_t> Seed;
   int EscapeWaitMs = 50;
   int ClockFd = -1;  // a test's clock: time moves when it says so
+  bool Help = false;
+  bool Version = false;
 };
 
 std::optional<long> Number(const char* text, long least, long most) {
@@ -42,9 +64,16 @@ std::optional<long> Number(const char* text, long least, long most) {
 }
 
 bool Parse(int argc, char** argv, Options& o) {
-  o.Dir = zorvek::frontend::ExecutableDir();
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      o.Help = true;
+      continue;
+    }
+    if (arg == "--version") {
+      o.Version = true;
+      continue;
+    }
     if (i + 1 >= argc) return false;
     const char* value = argv[++i];
     if (arg == "--dir") {
@@ -95,17 +124,36 @@ class QuietErrors {
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace zorvek;
   using namespace zorvek::tty;
   Options options;
   if (!Parse(argc, argv, options)) {
     std::fputs(kUsage, stderr);
+    std::fputs("Más información: zorvek-tty --help\n", stderr);
     return 2;
+  }
+  const frontend::GamePlaces places = options.Dir.empty()
+                                          ? frontend::FindPlaces(frontend::ExecutableDir())
+                                          : frontend::PlacesIn(options.Dir);
+  if (options.Help) {
+    std::fputs(kUsage, stdout);
+    std::fputs(kHelp, stdout);
+    std::fputs(frontend::FilesHelp(places).c_str(), stdout);
+    return 0;
+  }
+  if (options.Version) {
+    std::fputs(frontend::VersionText("zorvek-tty").c_str(), stdout);
+    return 0;
   }
   if (isatty(STDIN_FILENO) == 0) {
     std::fputs(
-        "zorvek-tty: la entrada no es una terminal. Juegue desde una terminal (por SSH, con "
-        "ssh -t); para jugar un guion sin terminal está zorvek-script.\n",
+        "zorvek-tty: la entrada no es una terminal. Juegue desde una terminal (por SSH, "
+        "con ssh -t)",
         stderr);
+    // The runner lives in the build folder; an installed game has no such tool.
+    if (!places.Installed)
+      std::fputs("; para jugar un guion sin terminal está zorvek-script", stderr);
+    std::fputs(".\n", stderr);
     return 2;
   }
   // The program ends as any other does on its signals; the sound library must not turn
@@ -119,7 +167,8 @@ int main(int argc, char** argv) {
   try {
     EventLoop loop(EventLoop::Options{STDIN_FILENO, options.ClockFd, options.EscapeWaitMs});
     screen.Lines(TerminalHelp());
-    StartSetup setup{options.Dir, options.Seed, [&noticeStream] {
+    StartSetup setup{RunSettings{places.ProgramDir, options.Seed, places.DataDir},
+                     [&noticeStream, &places] {
                        zorvek::audio::SdlSoundOptions sound;
                        sound.Log = &noticeStream;
                        std::unique_ptr<zorvek::audio::SdlSoundSystem> system;
