@@ -182,12 +182,12 @@ int SdlSoundSystem::Impl::MixerChannel(SoundBank bank, int channel) {
 }
 
 ChunkPtr SdlSoundSystem::Impl::Decode(const std::string& path) {
-  const std::string file = FindFileIgnoringCase(path);
+  const std::string file = FindSoundFile(path, options.GameFiles, options.OwnFiles);
   if (const auto it = cache.find(file); it != cache.end()) return it->second;
   Mix_Chunk* raw = Mix_LoadWAV(file.c_str());
   if (raw == nullptr) {
     if (toldMissing.insert(file).second) {
-      Log() << "Zorvek: no se puede cargar el sonido " << Quoted(path) << ": " << Mix_GetError()
+      Log() << "Zorvek: no se puede cargar el sonido " << Quoted(file) << ": " << Mix_GetError()
             << "\n";
     }
     return nullptr;

@@ -15,6 +15,10 @@ struct SdlSoundOptions {
   int BufferFrames = 512;       // frames per mixing buffer (about 12 ms at 44.1 kHz)
   double MusicLevelDb = -8.0;   // the music bank sits this far below the effects
   std::ostream* Log = nullptr;  // where the one note about a missing device goes (stderr)
+  // A player's own sound files: a sound asked for below GameFiles is first looked for at
+  // the same place below OwnFiles. Either empty: the game's files only.
+  std::string GameFiles{};
+  std::string OwnFiles{};
 };
 
 // The channel the start menu's own music player asks for in the music bank.
@@ -74,5 +78,11 @@ float VolumeGain(int32_t volume);
 // The path of an existing file that matches `path` when letter case is ignored in each
 // of its parts ('\' is taken as '/'); `path` itself when nothing matches.
 std::string FindFileIgnoringCase(const std::string& path);
+
+// The file a sound asked for at `path` is read from: when `path` lies below `gameDir` and
+// the player has a file at the same place below `ownDir`, that one; else the game's.
+// Letter case is ignored in both places.
+std::string FindSoundFile(const std::string& path, const std::string& gameDir,
+                          const std::string& ownDir);
 
 }  // namespace zorvek::audio

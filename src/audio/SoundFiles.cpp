@@ -71,4 +71,20 @@ std::string FindFileIgnoringCase(const std::string& path) {
   return found.string();
 }
 
+std::string FindSoundFile(const std::string& path, const std::string& gameDir,
+                          const std::string& ownDir) {
+  if (!gameDir.empty() && !ownDir.empty()) {
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    const fs::path below = fs::path(slashed).lexically_normal().lexically_relative(
+        fs::path(gameDir).lexically_normal());
+    if (!below.empty() && *below.begin() != ".." && below != ".") {
+      const std::string own = FindFileIgnoringCase((fs::path(ownDir) / below).string());
+      std::error_code ec;
+      if (fs::is_regular_file(own, ec)) return own;
+    }
+  }
+  return FindFileIgnoringCase(path);
+}
+
 }  // namespace zorvek::audio

@@ -50,5 +50,38 @@ TEST(AudioUnitsTest, AFileIsFoundWhateverTheCaseOfItsFolderAndNameOrItsSeparator
   fs::remove_all(root);
 }
 
+TEST(AudioUnitsTest, APlayersOwnSoundReplacesTheGamesOfTheSameNameAndNothingElse) {
+  const fs::path root =
+      fs::temp_directory_path() /
+      ("zorvek-own-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  const fs::path game = root / "share" / "games" / "zorvek";
+  const fs::path own = root / "home" / "zorvek";
+  fs::create_directories(game / "Sonidos");
+  fs::create_directories(own / "sonidos");
+  for (const char* name : {"pasos.wav", "Viento.wav"})
+    std::ofstream(game / "Sonidos" / name) << "x";
+  std::ofstream(game / "sample.wav") << "x";
+  std::ofstream(own / "sonidos" / "PASOS.WAV") << "mine";
+  std::ofstream(own / "sample.wav") << "mine";
+  fs::create_directories(own / "sonidos" / "Viento.wav");  // a folder is no sound
+  const std::string g = game.string();
+  const std::string o = own.string();
+
+  EXPECT_EQ(FindSoundFile(g + "/Sonidos/pasos.wav", g, o),
+            (own / "sonidos" / "PASOS.WAV").string());
+  EXPECT_EQ(FindSoundFile(g + "/sample.wav", g, o), (own / "sample.wav").string());
+  EXPECT_EQ(FindSoundFile(g + "/Sonidos/Viento.wav", g, o),
+            (game / "Sonidos" / "Viento.wav").string());
+  // Only what lies below the game's folder has a replacement; without a folder of the
+  // player's, the game's own file is read.
+  std::ofstream(root / "pasos.wav") << "x";
+  EXPECT_EQ(FindSoundFile((root / "pasos.wav").string(), g, o), (root / "pasos.wav").string());
+  EXPECT_EQ(FindSoundFile(g + "/Sonidos/pasos.wav", g, ""),
+            (game / "Sonidos" / "pasos.wav").string());
+  EXPECT_EQ(FindSoundFile(g + "/Sonidos/pasos.wav", "", o),
+            (game / "Sonidos" / "pasos.wav").string());
+  fs::remove_all(root);
+}
+
 }  // namespace
 }  // namespace zorvek::audio

@@ -71,6 +71,8 @@ int main(int argc, char* argv[]) {
   // turn them into events nobody reads.
   qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
   audio::SdlSoundOptions soundOptions;
+  soundOptions.GameFiles = places.DataDir;
+  soundOptions.OwnFiles = places.OwnDataDir;
   std::unique_ptr<audio::SdlSoundSystem> sound = audio::MakeSdlSoundSystem(soundOptions);
   std::unique_ptr<qt::Speaker> voice;
   if (speak) voice = std::make_unique<qt::Speaker>();

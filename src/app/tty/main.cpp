@@ -171,6 +171,8 @@ int main(int argc, char** argv) {
                      [&noticeStream, &places] {
                        zorvek::audio::SdlSoundOptions sound;
                        sound.Log = &noticeStream;
+                       sound.GameFiles = places.DataDir;
+                       sound.OwnFiles = places.OwnDataDir;
                        std::unique_ptr<zorvek::audio::SdlSoundSystem> system;
                        {
                          QuietErrors quiet;
