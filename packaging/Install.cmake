@@ -1,5 +1,6 @@
-# Where an installed game lives: the binaries in games/, their files in share/games/zorvek,
-# as Debian installs games.
+# Installing the game as Debian installs games: the binaries in games/, their files in
+# share/games/zorvek, the menu entry, AppStream metadata, the icon and the manual pages
+# in their usual places.
 include(GNUInstallDirs)
 
 set(ZORVEK_INSTALL_GAMESDIR "games" CACHE STRING "Where the game binaries go, below the prefix")
@@ -12,3 +13,38 @@ file(RELATIVE_PATH ZORVEK_DATA_FROM_GAMES
   "/prefix/${ZORVEK_INSTALL_GAMESDIR}" "/prefix/${ZORVEK_INSTALL_GAMEDATADIR}")
 target_compile_definitions(zorvek_frontend PRIVATE
   ZORVEK_DATA_FROM_GAMES="${ZORVEK_DATA_FROM_GAMES}" ZORVEK_VERSION="${PROJECT_VERSION}")
+
+set(ZORVEK_ID org.zorvek.Zorvek)
+set(ZORVEK_STAGE ${CMAKE_BINARY_DIR}/install-files)
+configure_file(data/${ZORVEK_ID}.metainfo.xml.in ${ZORVEK_STAGE}/${ZORVEK_ID}.metainfo.xml @ONLY)
+
+# Manual pages and the changelog are installed compressed, as Debian keeps them.
+find_program(ZORVEK_GZIP gzip REQUIRED)
+set(ZORVEK_GZIPPED)
+foreach(page zorvek.6 zorvek-tty.6 changelog)
+  if(page STREQUAL changelog)
+    configure_file(packaging/changelog.in ${ZORVEK_STAGE}/${page} @ONLY)
+  else()
+    configure_file(man/${page}.in ${ZORVEK_STAGE}/${page} @ONLY)
+  endif()
+  add_custom_command(
+    OUTPUT ${ZORVEK_STAGE}/${page}.gz
+    COMMAND ${ZORVEK_GZIP} -9nf -k ${ZORVEK_STAGE}/${page}
+    DEPENDS ${ZORVEK_STAGE}/${page}
+    VERBATIM)
+  list(APPEND ZORVEK_GZIPPED ${ZORVEK_STAGE}/${page}.gz)
+endforeach()
+add_custom_target(zorvek_install_files ALL DEPENDS ${ZORVEK_GZIPPED})
+
+install(TARGETS zorvek zorvek-tty RUNTIME DESTINATION ${ZORVEK_INSTALL_GAMESDIR})
+install(FILES ${ZORVEK_SOUND_FILES} DESTINATION ${ZORVEK_INSTALL_GAMEDATADIR}/Sonidos)
+install(FILES ${CMAKE_BINARY_DIR}/sample.wav DESTINATION ${ZORVEK_INSTALL_GAMEDATADIR})
+install(FILES data/${ZORVEK_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${ZORVEK_STAGE}/${ZORVEK_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES data/${ZORVEK_ID}.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${ZORVEK_STAGE}/zorvek.6.gz ${ZORVEK_STAGE}/zorvek-tty.6.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES packaging/copyright ${ZORVEK_STAGE}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
