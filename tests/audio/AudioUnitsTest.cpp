@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(AudioUnitsTest, PanKeepsThePowerConstantAndStopsAtHardLeftAndHardRight) {
+TEST(AudioUnits, PanKeepsThePowerConstantAndStopsAtHardLeftAndHardRight) {
   EXPECT_NEAR(PanGains(0).Left, 0.70711f, 1e-5);
   EXPECT_NEAR(PanGains(0).Right, 0.70711f, 1e-5);
   EXPECT_GT(PanGains(-58).Left, 2.5f * PanGains(-58).Right);
@@ -24,7 +24,7 @@ TEST(AudioUnitsTest, PanKeepsThePowerConstantAndStopsAtHardLeftAndHardRight) {
   }
 }
 
-TEST(AudioUnitsTest, EachVolumeUnitBelowAHundredIsAThirdOfADecibelAndZeroIsSilent) {
+TEST(AudioUnits, EachVolumeUnitBelowAHundredIsAThirdOfADecibelAndZeroIsSilent) {
   EXPECT_FLOAT_EQ(VolumeGain(100), 1.0f);
   EXPECT_FLOAT_EQ(VolumeGain(250), 1.0f);
   EXPECT_NEAR(20.0 * std::log10(VolumeGain(90)), -3.0, 0.01);
@@ -33,7 +33,7 @@ TEST(AudioUnitsTest, EachVolumeUnitBelowAHundredIsAThirdOfADecibelAndZeroIsSilen
   EXPECT_EQ(VolumeGain(-400), 0.0f);
 }
 
-TEST(AudioUnitsTest, AFileIsFoundWhateverTheCaseOfItsFolderAndNameOrItsSeparators) {
+TEST(AudioUnits, AFileIsFoundWhateverTheCaseOfItsFolderAndNameOrItsSeparators) {
   const fs::path root =
       fs::temp_directory_path() /
       ("zorvek-lookup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
@@ -50,7 +50,7 @@ TEST(AudioUnitsTest, AFileIsFoundWhateverTheCaseOfItsFolderAndNameOrItsSeparator
   fs::remove_all(root);
 }
 
-TEST(AudioUnitsTest, APlayersOwnSoundReplacesTheGamesOfTheSameNameAndNothingElse) {
+TEST(AudioUnits, APlayersOwnSoundReplacesTheGamesOfTheSameNameAndNothingElse) {
   const fs::path root =
       fs::temp_directory_path() /
       ("zorvek-own-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));

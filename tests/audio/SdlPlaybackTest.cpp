@@ -82,8 +82,8 @@ class DiskOutput {
 
 // A game in a 15 x 10 room whose channels play through the SDL back-end into the disk
 // driver; the phase music is stopped so that only the cues are heard.
-struct SdlPlaybackTest : ::testing::Test {
-  SdlPlaybackTest()
+struct SdlPlayback : ::testing::Test {
+  SdlPlayback()
       : sound(MakeSdlSoundSystem(SdlSoundOptions{.Log = &log})),
         game(Ports{t.ui, t.random, t.clock, *sound},
              RunSettings{ZORVEK_BUILD_DIR_FOR_TESTS, std::nullopt}) {
@@ -94,7 +94,7 @@ struct SdlPlaybackTest : ::testing::Test {
     InitSounds(game);
     StopMusic(game, 0, false);
   }
-  ~SdlPlaybackTest() override {
+  ~SdlPlayback() override {
     FreeEffects(game);
     FreeMusic(game);
   }
@@ -111,7 +111,7 @@ struct SdlPlaybackTest : ::testing::Test {
   Game game;
 };
 
-TEST_F(SdlPlaybackTest, FootstepsAtTheLeftWallAreLouderOnTheLeftAndAtTheRightWallOnTheRight) {
+TEST_F(SdlPlayback, FootstepsAtTheLeftWallAreLouderOnTheLeftAndAtTheRightWallOnTheRight) {
   ASSERT_TRUE(sound->HasDevice()) << log.str();
   game.CursorX = 1;
   game.CursorY = 2;
@@ -130,7 +130,7 @@ TEST_F(SdlPlaybackTest, FootstepsAtTheLeftWallAreLouderOnTheLeftAndAtTheRightWal
   EXPECT_GT(rr, 2.0 * rl);
 }
 
-TEST_F(SdlPlaybackTest, AFarExitsWindIsSilentAndANearOneIsHeard) {
+TEST_F(SdlPlayback, AFarExitsWindIsSilentAndANearOneIsHeard) {
   ASSERT_TRUE(sound->HasDevice()) << log.str();
   game.CurrentRoom.Exits(1) = {.X = 0, .Y = 5, .Kind = "", .TargetRoom = 2};
   game.CursorX = 12;
@@ -148,7 +148,7 @@ TEST_F(SdlPlaybackTest, AFarExitsWindIsSilentAndANearOneIsHeard) {
   EXPECT_GT(disk.Level(nearStart + kSlack, nearEnd), 0.02);
 }
 
-TEST_F(SdlPlaybackTest, FilesAreFoundWhateverTheCaseAMissingOneIsToldOnceAndTheBeepIsHeard) {
+TEST_F(SdlPlayback, FilesAreFoundWhateverTheCaseAMissingOneIsToldOnceAndTheBeepIsHeard) {
   ASSERT_TRUE(sound->HasDevice()) << log.str();
   auto tune = sound->Create(SoundBank::Music, kMenuMusicChannel);
   EXPECT_NE(tune->Load(std::string(ZORVEK_BUILD_DIR_FOR_TESTS) + "/sonidos\\song_of_the_SEAS.mp3"),
@@ -168,7 +168,7 @@ TEST_F(SdlPlaybackTest, FilesAreFoundWhateverTheCaseAMissingOneIsToldOnceAndTheB
   EXPECT_GT(disk.Level(before, Wait(300ms) + kSlack), 0.01);
 }
 
-TEST(SdlNoDeviceTest, WithoutADeviceTheGameRunsOnInSilenceAndSaysSoOnce) {
+TEST(SdlNoDevice, WithoutADeviceTheGameRunsOnInSilenceAndSaysSoOnce) {
   setenv("SDL_AUDIODRIVER", "zorvek-no-such-driver", 1);
   std::ostringstream log;
   testing::TestGame t;

@@ -56,7 +56,7 @@ struct Decoded {
 };
 
 // Opens the mixer on SDL's silent driver so that files can be decoded as the game does.
-struct SoundFilesTest : ::testing::Test {
+struct SoundFiles : ::testing::Test {
   static void SetUpTestSuite() {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
@@ -92,7 +92,7 @@ const std::vector<std::string> kTunes{"Caverna.mp3", "Caverna2.mp3", "Bosque.mp3
 
 // Every effect the channel plan and the fights ask for is there, decodes, and peaks near
 // -1 dBFS: swings at -3 and their hits at -1, so always between -4 and -0.5 dBFS.
-TEST_F(SoundFilesTest, EveryEffectTheGameAsksForExistsDecodesAndPeaksNearMinusOneDecibel) {
+TEST_F(SoundFiles, EveryEffectTheGameAsksForExistsDecodesAndPeaksNearMinusOneDecibel) {
   testing::SoundGame t;
   InitSounds(t.game);
   std::set<std::string> asked{"Grito.wav"};
@@ -130,7 +130,7 @@ TEST_F(SoundFilesTest, EveryEffectTheGameAsksForExistsDecodesAndPeaksNearMinusOn
 
 // The looped tunes last over a minute and start and end near silence, so that they loop
 // without a seam; the ending tune plays once. All sit below the effects.
-TEST_F(SoundFilesTest, EveryTuneDecodesAndIsQuieterThanTheEffects) {
+TEST_F(SoundFiles, EveryTuneDecodesAndIsQuieterThanTheEffects) {
   for (const std::string& name : kTunes) {
     std::unique_ptr<Mix_Music, void (*)(Mix_Music*)> music(Mix_LoadMUS((kSoundDir + name).c_str()),
                                                            Mix_FreeMusic);

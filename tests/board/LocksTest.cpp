@@ -9,8 +9,8 @@
 namespace zorvek {
 namespace {
 
-struct LocksTest : ::testing::Test {
-  LocksTest() {
+struct LockRules : ::testing::Test {
+  LockRules() {
     t.BlankRooms(4, 5, 9);
     t.game.DungeonBeings.ReDim(1, 21);
     BuildLockNames(t.game);
@@ -18,7 +18,7 @@ struct LocksTest : ::testing::Test {
   testing::TestGame t;
 };
 
-TEST_F(LocksTest, LockNamesHoldEveryAdjectiveOnceAfterShuffling) {
+TEST_F(LockRules, LockNamesHoldEveryAdjectiveOnceAfterShuffling) {
   for (int seed = 1; seed <= 50; ++seed) {
     t.random.Seed(seed);
     BuildLockNames(t.game);
@@ -29,7 +29,7 @@ TEST_F(LocksTest, LockNamesHoldEveryAdjectiveOnceAfterShuffling) {
   }
 }
 
-TEST_F(LocksTest, KeyGoesToTheFirstBeingsPackThenToTheFloor) {
+TEST_F(LockRules, KeyGoesToTheFirstBeingsPackThenToTheFloor) {
   t.game.Rooms(3).Beings(2) = 20;
   t.game.Rooms(3).Beings(3) = 21;
   ASSERT_TRUE(PlaceKey(t.game, 3));
@@ -50,7 +50,7 @@ TEST_F(LocksTest, KeyGoesToTheFirstBeingsPackThenToTheFloor) {
   EXPECT_TRUE(t.game.DungeonBeings(21).Inventory(1).Name.IsEmpty());
 }
 
-TEST_F(LocksTest, NoKeyWhenFloorAndCarrierAreFullOrPastTheTwentiethLock) {
+TEST_F(LockRules, NoKeyWhenFloorAndCarrierAreFullOrPastTheTwentiethLock) {
   t.game.Rooms(2).Beings(1) = 20;
   for (auto& slot : t.game.DungeonBeings(20).Inventory) slot.Name = "Piedra";
   for (auto& slot : t.game.Rooms(2).Items) slot.Name = "Piedra";
@@ -63,7 +63,7 @@ TEST_F(LocksTest, NoKeyWhenFloorAndCarrierAreFullOrPastTheTwentiethLock) {
   EXPECT_TRUE(t.game.Rooms(4).Items(1).Name.IsEmpty());
 }
 
-TEST_F(LocksTest, KeySearchUsesUpTheFirstKeyOfTheLockInHandsBodyOrPackEvenOnTheDead) {
+TEST_F(LockRules, KeySearchUsesUpTheFirstKeyOfTheLockInHandsBodyOrPackEvenOnTheDead) {
   const Item key{.Name = "Llave verde", .KeyNo = 4};
   t.game.Party(1).Life = 0;
   t.game.Party(1).LeftHand = key;

@@ -16,7 +16,7 @@ std::string Describe(int seed, int phase, const Problems& problems) {
 }
 
 // Every phase of a game, built as the game builds them one after the other.
-TEST(DungeonSeeds, everyPhaseOfManySeedsKeepsTheRulesAndCanBeSolved) {
+TEST(DungeonSeeds, EveryPhaseOfManySeedsKeepsTheRulesAndCanBeSolved) {
   int regenerations[6] = {};
   for (int seed = 1; seed <= kSeeds; ++seed) {
     TestGame t(RunSettings{".", seed});
@@ -40,7 +40,7 @@ TEST(DungeonSeeds, everyPhaseOfManySeedsKeepsTheRulesAndCanBeSolved) {
 // Generators stuck on one value make bounded searches run out: the generation still
 // ends, inside the slots, with a dungeon the party can finish, by its last resort if
 // need be.
-TEST(DungeonSeeds, aStuckGeneratorStillEndsWithASolvableDungeon) {
+TEST(DungeonSeeds, AStuckGeneratorStillEndsWithASolvableDungeon) {
   int relaxed = 0;
   for (double stuck : {0.0, 0.3, 0.5, 0.999}) {
     for (int phase = 1; phase <= 5; ++phase) {

@@ -27,7 +27,7 @@ struct Furnishing : ::testing::Test {
 
 // Every kind of room gets one object inside it, whatever the draws; a corridor draws a
 // cell too but stays empty.
-TEST_F(Furnishing, everyKindGetsOneObjectInsideTheRoom) {
+TEST_F(Furnishing, EveryKindGetsOneObjectInsideTheRoom) {
   for (const char* kind : {"Zona de agrupamiento", "Almacén", "Sala de trofeos", "Basurero",
                            "Cocinas", "Zona de entrenamiento", "Cuartel", "dormitorios",
                            "Zona de mesas", "Armería", "Biblioteca", "Cámara oculta", "Pasillo"}) {
@@ -54,7 +54,7 @@ TEST_F(Furnishing, everyKindGetsOneObjectInsideTheRoom) {
   EXPECT_EQ(objectOf(6).SpellLevel, 2);
 }
 
-TEST_F(Furnishing, theTempleSendsItsMonstersAwayButKeepsTheKeys) {
+TEST_F(Furnishing, TheTempleSendsItsMonstersAwayButKeepsTheKeys) {
   Room& room = t.game.Rooms(5);
   room.Name = "Cocinas";
   room.Items(3) = {.Name = "Llave gris", .KeyNo = 2};
@@ -78,14 +78,14 @@ TEST_F(Furnishing, theTempleSendsItsMonstersAwayButKeepsTheKeys) {
   EXPECT_TRUE(room.Items(4).Name.IsEmpty());
 }
 
-TEST_F(Furnishing, theFirstPhaseKeepsItsNamesWithoutADraw) {
+TEST_F(Furnishing, TheFirstPhaseKeepsItsNamesWithoutADraw) {
   stand("Cuartel", "Uniformes", true);
   RenameRoomForPhase(t.game);
   EXPECT_EQ(current().Name.Trimmed(), "Cuartel");
   EXPECT_EQ(t.random.Draws, 0);
 }
 
-TEST_F(Furnishing, decorationsChangeWithTheNameButUsableObjectsStay) {
+TEST_F(Furnishing, DecorationsChangeWithTheNameButUsableObjectsStay) {
   t.game.Phase = 3;
   t.random.Play({0.0});
   stand("Sala de trofeos", "Estandarte", true);
@@ -109,7 +109,7 @@ TEST_F(Furnishing, decorationsChangeWithTheNameButUsableObjectsStay) {
   EXPECT_EQ(current().Items(1).Name.Trimmed(), "Llave verde");
 }
 
-TEST_F(Furnishing, aLibraryBookTurnsIntoASpellOfTheDeeperPhase) {
+TEST_F(Furnishing, ALibraryBookTurnsIntoASpellOfTheDeeperPhase) {
   t.game.Phase = 2;
   stand("Biblioteca", "Libro curar heridas", false);
   t.game.CurrentRoom.Items(1).MaxHealing = 14;

@@ -25,7 +25,7 @@ struct StartingArea : ::testing::Test {
   TestGame t;
 };
 
-TEST_F(StartingArea, aMemberWhoseLifePassesTheBudgetAloneStaysAlone) {
+TEST_F(StartingArea, AMemberWhoseLifePassesTheBudgetAloneStaysAlone) {
   // Kobold (life 10) drawn with the lowest life, 8, already beyond a budget of 5.
   t.random.Play({0.0, 0.0, 0.5, 0.5});
   PopulateRoom(t.game, 5, 0, 15, 3);
@@ -45,7 +45,7 @@ TEST_F(StartingArea, aMemberWhoseLifePassesTheBudgetAloneStaysAlone) {
   EXPECT_EQ(t.game.DungeonBeings.Upper(), 22);
 }
 
-TEST_F(StartingArea, aGroupTooBigForTheRoomIsCutToItsFreeSlots) {
+TEST_F(StartingArea, AGroupTooBigForTheRoomIsCutToItsFreeSlots) {
   for (int slot = 1; slot <= 18; ++slot) room(3).Beings(slot) = 1;
   PopulateRoom(t.game, 30000, 0, 15, 3);
   EXPECT_EQ(beingsIn(3), 20);
@@ -55,7 +55,7 @@ TEST_F(StartingArea, aGroupTooBigForTheRoomIsCutToItsFreeSlots) {
   EXPECT_EQ(t.game.DungeonBeings.Upper(), 21);
 }
 
-TEST_F(StartingArea, noKindInTheLifeRangeMeansNoGroupAndNoDraw) {
+TEST_F(StartingArea, NoKindInTheLifeRangeMeansNoGroupAndNoDraw) {
   int draws = t.random.Draws;
   PopulateRoom(t.game, 500, 300, 400, 3);
   EXPECT_EQ(beingsIn(3), 0);
@@ -63,7 +63,7 @@ TEST_F(StartingArea, noKindInTheLifeRangeMeansNoGroupAndNoDraw) {
   EXPECT_EQ(t.game.DungeonBeings.Upper(), 19);
 }
 
-TEST_F(StartingArea, aLockGoesOnTheLastForwardDoorOnlyAndNeverBeyondTwenty) {
+TEST_F(StartingArea, ALockGoesOnTheLastForwardDoorOnlyAndNeverBeyondTwenty) {
   EXPECT_TRUE(PlaceLock(t.game, 2));
   EXPECT_FALSE(IsSet(room(2).Exits(3).IsOpen));
   EXPECT_EQ(room(2).Exits(3).LockNo, 1);
@@ -79,7 +79,7 @@ TEST_F(StartingArea, aLockGoesOnTheLastForwardDoorOnlyAndNeverBeyondTwenty) {
   EXPECT_EQ(t.game.LocksPlaced, 20);
 }
 
-TEST_F(StartingArea, difficultyScalesOnlyThePlacedMonsters) {
+TEST_F(StartingArea, DifficultyScalesOnlyThePlacedMonsters) {
   PopulateRoom(t.game, 5, 0, 15, 3);
   t.game.DungeonBeings(19).Strength = 3;
   Being kobold = t.game.DungeonBeings(20);
@@ -107,7 +107,7 @@ int RoomsUnder(const Game& game, int top) {
   return count;
 }
 
-TEST(AddRoom, aCorridorLikeRoomHalvesTheBudgetBetweenSideBranchAndChain) {
+TEST(AddRoom, ACorridorLikeRoomHalvesTheBudgetBetweenSideBranchAndChain) {
   TestGame t;
   Game& game = t.game;
   BuildMonsterCatalogue(game);
@@ -135,7 +135,7 @@ TEST(AddRoom, aCorridorLikeRoomHalvesTheBudgetBetweenSideBranchAndChain) {
   }
 }
 
-TEST(GenerateDungeon, theEntrySideComesBackAsItsOpposite) {
+TEST(GenerateDungeon, TheEntrySideComesBackAsItsOpposite) {
   TestGame t(RunSettings{".", 3});
   BuildFirstDungeon(t.game);
   t.game.Rooms.ReDimPreserve(4);

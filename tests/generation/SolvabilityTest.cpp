@@ -29,7 +29,7 @@ struct SmallDungeon : ::testing::Test {
   Game& game = t.game;
 };
 
-TEST_F(SmallDungeon, openDoorsAllTheWayAreSolvableButOnlyWithAnOpenStaircase) {
+TEST_F(SmallDungeon, OpenDoorsAllTheWayAreSolvableButOnlyWithAnOpenStaircase) {
   EXPECT_TRUE(CheckSolvable(game));
   game.Rooms(3).Exits(2).IsOpen = kFalse;
   EXPECT_FALSE(CheckSolvable(game));
@@ -39,7 +39,7 @@ TEST_F(SmallDungeon, openDoorsAllTheWayAreSolvableButOnlyWithAnOpenStaircase) {
 
 // The key must lie on the near side of its lock: on the floor, carried by a living
 // monster or in a hero's hands.
-TEST_F(SmallDungeon, aLockedWayNeedsItsKeyOnTheNearSide) {
+TEST_F(SmallDungeon, ALockedWayNeedsItsKeyOnTheNearSide) {
   bossDoor().IsOpen = kFalse;
   bossDoor().LockNo = 4;
   EXPECT_FALSE(CheckSolvable(game));
@@ -59,7 +59,7 @@ TEST_F(SmallDungeon, aLockedWayNeedsItsKeyOnTheNearSide) {
   EXPECT_TRUE(CheckSolvable(game));
 }
 
-TEST_F(SmallDungeon, aBarredDoorOpensOnceItsBarsRoomIsReached) {
+TEST_F(SmallDungeon, ABarredDoorOpensOnceItsBarsRoomIsReached) {
   bossDoor().IsOpen = kFalse;
   bossDoor().LockNo = -1;
   const Item bar{.Name = "", .IsBar = kTrue, .BarTargetRoom = 2, .BarTargetExit = 2};

@@ -10,8 +10,8 @@ namespace {
 using testing::Thing;
 using Lines = std::vector<std::string>;
 
-struct PartyDialogTest : testing::PartyGame, ::testing::Test {
-  PartyDialogTest() {
+struct PartyDialogs : testing::PartyGame, ::testing::Test {
+  PartyDialogs() {
     Hero(1).RightHand = Item{.Name = "Espada bastarda", .IsMelee = kTrue, .Price = 15};
     Hero(1).Defence = 10;
   }
@@ -33,7 +33,7 @@ struct PartyDialogTest : testing::PartyGame, ::testing::Test {
   std::optional<PartyDialog> dialog;
 };
 
-TEST_F(PartyDialogTest, TheSheetAndTheListShowTheHero) {
+TEST_F(PartyDialogs, TheSheetAndTheListShowTheHero) {
   Being& h = Hero(1);
   h.Strength = 7, h.Dexterity = 5, h.Constitution = 8, h.Power = 2, h.Life = 40;
   h.MaxLife = 52, h.Magic = 6, h.MaxMagic = 6, h.MeleeAttack = 15, h.RangedAttack = 12;
@@ -55,7 +55,7 @@ TEST_F(PartyDialogTest, TheSheetAndTheListShowTheHero) {
   EXPECT_EQ(d.Controls().Lines("List1")[4].Data, 2);  // the pack was packed first
 }
 
-TEST_F(PartyDialogTest, MarchingPositionsChangeOnlyForAnswersOneToFour) {
+TEST_F(PartyDialogs, MarchingPositionsChangeOnlyForAnswersOneToFour) {
   PartyDialog& d = Open();
   for (const char* answer : {"", "5", "texto", "0.5"}) {
     Answer(answer);
@@ -72,7 +72,7 @@ TEST_F(PartyDialogTest, MarchingPositionsChangeOnlyForAnswersOneToFour) {
   EXPECT_EQ(Hero(3).Name.Trimmed(), "Urso, guerrero humano");
 }
 
-TEST_F(PartyDialogTest, TheMenuOffersWhatFitsTheSelectedLine) {
+TEST_F(PartyDialogs, TheMenuOffersWhatFitsTheSelectedLine) {
   Hero(1).Coins = 4;
   Hero(3).Life = -1;
   PartyDialog& d = Open();
@@ -92,7 +92,7 @@ TEST_F(PartyDialogTest, TheMenuOffersWhatFitsTheSelectedLine) {
   EXPECT_TRUE(d.Closed());
 }
 
-TEST_F(PartyDialogTest, EveryRefusalIsToldAndChangesNothing) {
+TEST_F(PartyDialogs, EveryRefusalIsToldAndChangesNothing) {
   // Chooses `line` and `entry`: the refusal `message` is told and Urso stays as he was.
   auto refused = [&](int line, const char* entry, std::optional<int> arg, const char* message) {
     const Being before = Hero(1);
@@ -125,7 +125,7 @@ TEST_F(PartyDialogTest, EveryRefusalIsToldAndChangesNothing) {
           "No es posible dejar más cosas en la sala actual. Ya está llena a rebosar.");
 }
 
-TEST_F(PartyDialogTest, ShieldsCountInTheLeftHandAndArmourOnTheBody) {
+TEST_F(PartyDialogs, ShieldsCountInTheLeftHandAndArmourOnTheBody) {
   Hero(1).LeftHand = Thing("Escudo redondo", 0, 8, 2);
   Hero(1).Inventory(1) = Item{.Name = "Arco largo", .IsTwoHanded = kTrue};
   ASSERT_TRUE(Choose(1, "MnuOpcDer"));  // the hands exchange: the shield counts no more
@@ -147,7 +147,7 @@ TEST_F(PartyDialogTest, ShieldsCountInTheLeftHandAndArmourOnTheBody) {
   EXPECT_EQ(Hero(1).Armour, 0);
 }
 
-TEST_F(PartyDialogTest, GiftsAndDropsMoveTheQuantityAsked) {
+TEST_F(PartyDialogs, GiftsAndDropsMoveTheQuantityAsked) {
   Hero(1).Inventory(1) = Thing("Ración de comida", 5);
   Hero(1).LeftHand = Thing("Escudo redondo", 0, 8, 2);
   Hero(1).Coins = 12;
@@ -184,7 +184,7 @@ TEST_F(PartyDialogTest, GiftsAndDropsMoveTheQuantityAsked) {
   EXPECT_EQ(t.game.Rooms(t.game.CurrentRoomIndex).Items(3), room.Items(3));
 }
 
-TEST_F(PartyDialogTest, BooksAreReadIntoScrollsAndRationsAndPotionsUsedUp) {
+TEST_F(PartyDialogs, BooksAreReadIntoScrollsAndRationsAndPotionsUsedUp) {
   Being& h = Hero(2);
   h.MaxLife = 50, h.Life = 46, h.MaxMagic = 9, h.Magic = 0, h.Level = 2;
   h.Inventory(1) = Item{.Name = "Libro Efleaux ikat", .IsSpell = kTrue, .SpellLevel = 3};

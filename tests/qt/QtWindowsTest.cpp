@@ -74,7 +74,7 @@ class QtWindowsTest : public QObject {
   }
 
  private slots:
-  void keysHaveTheGamesCodesAndModifierMask() {
+  void KeysHaveTheGamesCodesAndModifierMask() {
     using zorvek::qt::KeyCodeOf;
     QCOMPARE(KeyCodeOf(Qt::Key_A, false), 65);
     QCOMPARE(KeyCodeOf(Qt::Key_Z, false), 90);
@@ -104,7 +104,7 @@ class QtWindowsTest : public QObject {
     QCOMPARE(zorvek::qt::TranslateKey(control)->Shift, 2);
   }
 
-  void theStartMenuStartsAGameAtEachDifficulty() {
+  void TheStartMenuStartsAGameAtEachDifficulty() {
     zorvek::qt::StartMenuWindow menu(zorvek::qt::StartMenuSetup{
         sound_, zorvek::RunSettings{dir_.path().toStdString(), kSeed}, {}, nullptr});
     menu.show();
@@ -139,7 +139,7 @@ class QtWindowsTest : public QObject {
     QVERIFY(sound_.Log.Count("free music 6") >= 5);
   }
 
-  void theWindowShowsTheStartUpTexts() {
+  void TheWindowShowsTheStartUpTexts() {
     auto window = NewWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("ZORVEK"));
     Game& game = window->game();
@@ -158,7 +158,7 @@ class QtWindowsTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), window->TextWidget(TextArea::TBDatos));
   }
 
-  void keysReachTheEngineWithTheirCodes() {
+  void KeysReachTheEngineWithTheirCodes() {
     auto window = NewWindow();
     // A twin game with the same seed takes the codes the window should send.
     SilentUi ui;
@@ -219,7 +219,7 @@ class QtWindowsTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), data);
   }
 
-  void theSameNarrationWrittenAgainIsHeardAgain() {
+  void TheSameNarrationWrittenAgainIsHeardAgain() {
     auto window = NewWindow();
     Game& game = window->game();
     game.Party(1) = game.DungeonBeings(1);  // the only hero: F3 names him every time
@@ -230,7 +230,7 @@ class QtWindowsTest : public QObject {
     }
   }
 
-  void aMessageBoxAsksAndItsAnswerReachesTheGame() {
+  void AMessageBoxAsksAndItsAnswerReachesTheGame() {
     auto window = NewWindow();
     QString text;
     QString title;
@@ -259,7 +259,7 @@ class QtWindowsTest : public QObject {
     QVERIFY(!yesNo);
   }
 
-  void anInputBoxAsksAndItsAnswerReachesTheGame() {
+  void AnInputBoxAsksAndItsAnswerReachesTheGame() {
     auto window = NewWindow();
     Game& game = window->game();
     Recruit(game);
@@ -293,7 +293,7 @@ class QtWindowsTest : public QObject {
     QVERIFY(!window->ModalOpen());
   }
 
-  void thePartyDialogsObjectMenuActs() {
+  void ThePartyDialogsObjectMenuActs() {
     auto window = NewWindow();
     Game& game = window->game();
     Recruit(game);
@@ -325,7 +325,7 @@ class QtWindowsTest : public QObject {
     QVERIFY(!window->ModalOpen());
   }
 
-  void theShopShowsItsFramesAndCloses() {
+  void TheShopShowsItsFramesAndCloses() {
     auto window = NewWindow();
     Game& game = window->game();
     Recruit(game);
@@ -351,7 +351,7 @@ class QtWindowsTest : public QObject {
     QVERIFY(shop.Closed());
   }
 
-  void timersTickIntoTheGameAndAreHeldUnderAModalWindow() {
+  void TimersTickIntoTheGameAndAreHeldUnderAModalWindow() {
     auto window = NewWindow();
     QTimer* recovery = window->Timer(TimerId::TMRRecuperacion);
     QVERIFY(recovery->isActive());
@@ -380,7 +380,7 @@ class QtWindowsTest : public QObject {
     QTRY_VERIFY(window->TicksDelivered(TimerId::TMRRecuperacion) > delivered);
   }
 
-  void theScreenReaderIsToldEachTextAsASelectedInsertion() {
+  void TheScreenReaderIsToldEachTextAsASelectedInsertion() {
     auto window = NewWindow();
     Game& game = window->game();
     Recruit(game);
@@ -424,7 +424,7 @@ class QtWindowsTest : public QObject {
              QStringLiteral("Lectura de coordenadas desactivada"));
   }
 
-  void randomKeysAndTicksNeverBreakTheWindow() {
+  void RandomKeysAndTicksNeverBreakTheWindow() {
     // Many seeds, random keys with random modifiers, timer ticks, and random answers to
     // every box and dialog: the window keeps the game's data line and the focus until
     // the game ends.
@@ -478,7 +478,7 @@ class QtWindowsTest : public QObject {
     }
   }
 
-  void closingTheWindowReleasesTheSoundChannels() {
+  void ClosingTheWindowReleasesTheSoundChannels() {
     auto window = NewWindow();
     int freedBefore = sound_.Log.Count("free effects");
     window->close();
@@ -487,7 +487,7 @@ class QtWindowsTest : public QObject {
     QVERIFY(!window->Timer(TimerId::TMRRecuperacion)->isActive());
   }
 
-  void thePartysDeathEndsTheGameAndNothingRunsAfter() {
+  void ThePartysDeathEndsTheGameAndNothingRunsAfter() {
     auto window = NewWindow();
     WhenModalOpens<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
     zorvek::PartyLost(window->game());
@@ -501,7 +501,7 @@ class QtWindowsTest : public QObject {
     QVERIFY(!window->Timer(TimerId::TMRRecuperacion)->isActive());
   }
 
-  void theFinalVictoryClosesTheWindow() {
+  void TheFinalVictoryClosesTheWindow() {
     auto window = NewWindow();
     BoxCloser closer;
     zorvek::FinalVictory(window->game());

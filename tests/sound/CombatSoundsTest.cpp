@@ -9,8 +9,8 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // The party on (2, 3) of a 5 x 5 room: pan -4, volume 94.
-struct CombatSoundsTest : ::testing::Test {
-  CombatSoundsTest() {
+struct CombatSoundRules : ::testing::Test {
+  CombatSoundRules() {
     game.CurrentRoom.Width = 5;
     game.CurrentRoom.Height = 5;
     game.CursorX = 2;
@@ -49,7 +49,7 @@ TEST(CombatSoundFiles, NamesChooseTheirSoundFirstMatchFirstAndHitsTheirVariant) 
   }
 }
 
-TEST_F(CombatSoundsTest, QueuedSoundsPlayOnePerTickAndThenTheBeaconsReturn) {
+TEST_F(CombatSoundRules, QueuedSoundsPlayOnePerTickAndThenTheBeaconsReturn) {
   game.CurrentRoom.Items(1) = Item{.X = 2, .Y = 3, .Name = "Monedas"};
   QueueCombatSound(game, "Espada corta", 1);
   QueueCombatSound(game, "Garras", 0);
@@ -76,7 +76,7 @@ TEST_F(CombatSoundsTest, QueuedSoundsPlayOnePerTickAndThenTheBeaconsReturn) {
   EXPECT_TRUE(Loads().empty());
 }
 
-TEST_F(CombatSoundsTest, AKillAddsAScreamOnTheNextChannelRoundTheRotation) {
+TEST_F(CombatSoundRules, AKillAddsAScreamOnTheNextChannelRoundTheRotation) {
   QueueCombatSound(game, "Espada", 2);
   game.Sound.CombatChannel = 10;
   PlayCue(game, "Espada", -1, -1, kTrue);
@@ -93,7 +93,7 @@ TEST_F(CombatSoundsTest, AKillAddsAScreamOnTheNextChannelRoundTheRotation) {
   EXPECT_EQ(next, (std::vector<int>{8, 9, 8, 8, 8, 8}));  // never a channel outside 8..11
 }
 
-TEST_F(CombatSoundsTest, QueueHoldsThirtyEntriesBehindItsCursor) {
+TEST_F(CombatSoundRules, QueueHoldsThirtyEntriesBehindItsCursor) {
   for (int i = 1; i <= 30; ++i) EXPECT_TRUE(QueueCombatSound(game, "Garras", 1));
   EXPECT_FALSE(QueueCombatSound(game, "Hacha", 0));
   SetQueuedCombatResult(game, 2);  // the sound that found no room changes nothing

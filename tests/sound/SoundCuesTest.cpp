@@ -9,8 +9,8 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // A 15 x 10 room with the channels open and the log emptied.
-struct SoundCuesTest : ::testing::Test {
-  SoundCuesTest() {
+struct SoundCueRules : ::testing::Test {
+  SoundCueRules() {
     game.CurrentRoom.Name = "Gran sala de columnas";
     game.CurrentRoom.Width = 15;
     game.CurrentRoom.Height = 10;
@@ -26,7 +26,7 @@ struct SoundCuesTest : ::testing::Test {
   Game& game = t.game;
 };
 
-TEST_F(SoundCuesTest, StartUpOpensTwentySixEffectsAndSixMusicChannelsAndPlaysTheCave) {
+TEST_F(SoundCueRules, StartUpOpensTwentySixEffectsAndSixMusicChannelsAndPlaysTheCave) {
   testing::SoundGame fresh;
   InitSounds(fresh.game);
   EXPECT_EQ(fresh.sound.Grep("E25"),
@@ -37,7 +37,7 @@ TEST_F(SoundCuesTest, StartUpOpensTwentySixEffectsAndSixMusicChannelsAndPlaysThe
                    "M5 init 64", "M0 load Sonidos/Caverna.mp3", "M0 play loop", "M0 prop 3 90"}));
 }
 
-TEST_F(SoundCuesTest, PositionedCuesSoundFromTheirSource) {
+TEST_F(SoundCueRules, PositionedCuesSoundFromTheirSource) {
   PartyAt(8, 3);
   PlayCue(game, "pasos", 1, 1, kFalse);  // the party's own place, whatever the source
   PlayCue(game, "pasosm", 12, 7, kFalse);
@@ -56,7 +56,7 @@ TEST_F(SoundCuesTest, PositionedCuesSoundFromTheirSource) {
     EXPECT_TRUE(t.sound.Grep("E" + std::to_string(ch) + " ").empty());
 }
 
-TEST_F(SoundCuesTest, ExitWindIsHeardWithinThreeStepsAndNeverInShops) {
+TEST_F(SoundCueRules, ExitWindIsHeardWithinThreeStepsAndNeverInShops) {
   PartyAt(5, 5);
   EXPECT_EQ(ExitWindVolume(game, 5, 5), 100);
   EXPECT_EQ(ExitWindVolume(game, 7, 6), 85);    // two columns, one row
@@ -74,7 +74,7 @@ TEST_F(SoundCuesTest, ExitWindIsHeardWithinThreeStepsAndNeverInShops) {
   EXPECT_EQ(t.sound.Take(), Lines{"E4 stop"});
 }
 
-TEST_F(SoundCuesTest, FootstepsReLevelTheWindOfExitsThatLeadSomewhere) {
+TEST_F(SoundCueRules, FootstepsReLevelTheWindOfExitsThatLeadSomewhere) {
   game.CurrentRoom.Exits(1) = Exit{.X = 0, .Y = 2, .Kind = "", .TargetRoom = 2};
   game.CurrentRoom.Exits(2) = Exit{.X = 4, .Y = 11, .Kind = "", .TargetRoom = 0};
   game.CurrentRoom.Exits(4) = Exit{.X = 3, .Y = 0, .Kind = "", .TargetRoom = 5};
@@ -88,7 +88,7 @@ TEST_F(SoundCuesTest, FootstepsReLevelTheWindOfExitsThatLeadSomewhere) {
   EXPECT_TRUE(t.sound.Grep("E16 play").empty());
 }
 
-TEST_F(SoundCuesTest, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
+TEST_F(SoundCueRules, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
   PartyAt(4, 4);
   PutObject(1, "Monedas", 5, 5);   // diagonal neighbour
   PutObject(2, "Yelmo", 5, 5);     // same cell: no second beacon
