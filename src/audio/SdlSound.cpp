@@ -326,8 +326,10 @@ std::unique_ptr<SoundPlayer> SdlSoundSystem::Create(SoundBank bank, int channel)
   return std::make_unique<SdlPlayer>(impl_, bank, channel);
 }
 
-void SdlSoundSystem::PlayBeep() {
-  if (!impl_->deviceOpen || !impl_->beep) return;
+void SdlSoundSystem::PlayBeep(int level) {
+  if (!impl_->deviceOpen || !impl_->beep || level <= 0) return;
+  // The beep is an effect: the player's effects level sets it as it sets a channel's.
+  Mix_Volume(kBeepChannel, static_cast<int>(std::lround(MIX_MAX_VOLUME * VolumeGain(level))));
   Mix_PlayChannel(kBeepChannel, impl_->beep.get(), 0);
 }
 

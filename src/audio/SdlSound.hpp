@@ -45,8 +45,8 @@ class SdlSoundSystem final : public SoundSystem {
   std::unique_ptr<SoundPlayer> Create(SoundBank bank, int channel) override;
 
   // A short tone for the platform beep (the game's "no"), heard even where the desktop
-  // makes no sound of its own.
-  void PlayBeep();
+  // makes no sound of its own. `level`: the effects' level in percent (0: silent).
+  void PlayBeep(int level = 100);
 
   // Whether sound reaches a device (false: running silently).
   bool HasDevice() const;

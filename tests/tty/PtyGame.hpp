@@ -39,7 +39,11 @@ inline termios FreshModes() {
 
 class PtyGame {
  public:
-  explicit PtyGame(std::vector<std::string> args) {
+  // `configHome` is the player's configuration folder (the settings file's). By default
+  // one that can be neither read nor written: a player's own settings never reach a test,
+  // and a test leaves none behind.
+  explicit PtyGame(std::vector<std::string> args,
+                   std::string configHome = "/proc/zorvek-sin-ajustes") {
     int clock[2] = {-1, -1};
     socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, clock);
     winsize size{24, 80, 0, 0};
@@ -54,6 +58,7 @@ class PtyGame {
       for (std::string& a : argv) raw.push_back(a.data());
       raw.push_back(nullptr);
       setenv("TERM", "xterm", 1);
+      setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
       // No sound device: the game runs silently and says so once.
       setenv("SDL_AUDIODRIVER", "sin-sonido", 1);
       execv(raw[0], raw.data());

@@ -14,6 +14,7 @@
 #include "app/qt/DialogWindow.hpp"
 #include "app/qt/KeyCodes.hpp"
 #include "app/qt/Speaker.hpp"
+#include "app/shared/Comfort.hpp"
 #include "app/shared/WindowLayouts.hpp"
 #include "startup/Keyboard.hpp"
 #include "startup/StartUp.hpp"
@@ -116,6 +117,18 @@ GameWindow::GameWindow(GameWindowSetup setup, QWidget* parent)
   layout->addWidget(TextWidget(TextArea::TBGeneral), 3);
   layout->addWidget(data, 2);
   layout->addWidget(TextWidget(TextArea::TBOpciones), 2);
+  if (setup_.Comfort != nullptr) {
+    review_ = new QPlainTextEdit(this);
+    review_->setObjectName(QStringLiteral("Repaso"));
+    review_->setAccessibleName(QStringLiteral("Repaso"));
+    review_->setReadOnly(true);
+    review_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    review_->setFocusPolicy(Qt::ClickFocus);
+    review_->setUndoRedoEnabled(false);
+    review_->setMaximumHeight(review_->fontMetrics().lineSpacing() * 3 + 12);
+    review_->installEventFilter(this);
+    layout->addWidget(review_, 1);
+  }
   setFocusProxy(data);
 
   for (std::size_t i = 0; i < kTimerNames.size(); ++i) {
@@ -141,6 +154,7 @@ GameWindow::GameWindow(GameWindowSetup setup, QWidget* parent)
   }
   ++handling_;
   StartGameWindow(*game_);
+  if (setup_.Comfort != nullptr) frontend::ApplyCoordinates(*game_, *setup_.Comfort);
   --handling_;
   Flush();
   data->setFocus();
@@ -169,18 +183,40 @@ int GameWindow::TicksHeld(TimerId timer) const { return held_.at(Slot(timer)); }
 
 void GameWindow::PressKey(int16_t code, int16_t shift) {
   if (end_ != GameEnd::Open) return;
+  // The next key cuts short what the voice is saying, as a screen reader's does.
+  if (setup_.Voice != nullptr) setup_.Voice->Stop();
+  if (setup_.Comfort != nullptr) {
+    const bool voiceWasOn = setup_.Comfort->Current().Speech;
+    if (std::optional<std::string> told = setup_.Comfort->HandleKey(code, shift)) {
+      ShowReview(QString::fromStdString(*told));
+      // The news that the voice went off is the last it says.
+      if (setup_.Voice != nullptr) setup_.Voice->Say(review_->toPlainText(), voiceWasOn);
+      return;
+    }
+  }
   ++handling_;
   HandleKey(*game_, code, shift);
   --handling_;
+  if (setup_.Comfort != nullptr) setup_.Comfort->KeepCoordinates(game_->ReadCoordinates);
   Flush();
   KeepFocus();
+}
+
+void GameWindow::ShowReview(const QString& text) {
+  ShowSelected(*review_, text);
+  if (end_ == GameEnd::Open) review_->setFocus(Qt::OtherFocusReason);
+}
+
+void GameWindow::Remember(const std::string& text) {
+  if (setup_.Comfort != nullptr) setup_.Comfort->Review().Add(frontend::PlainLines(text));
 }
 
 void GameWindow::Tick(TimerId timer) {
   if (end_ != GameEnd::Open || !game_->TimerEnabled(timer)) return;
   // The board is suspended under a modal window: no pursuit may start a fight under a
-  // message box. The tick is held back; the timer's next one goes through.
-  if (ModalOpen()) {
+  // message box, nor under the settings. The tick is held back; the timer's next one goes
+  // through.
+  if (ModalOpen() || (setup_.Comfort != nullptr && setup_.Comfort->MenuOpen())) {
     ++held_.at(Slot(timer));
     return;
   }
@@ -205,23 +241,27 @@ void GameWindow::Flush() {
   }
   if (!told.Spoken) return;
   QString line = QString::fromStdString(*told.Spoken);
+  Remember(*told.Spoken);
   ShowDataLine(line);
   Speak(line);
 }
 
 void GameWindow::ShowDataLine(const QString& line) {
-  QPlainTextEdit* edit = TextWidget(TextArea::TBDatos);
+  ShowSelected(*TextWidget(TextArea::TBDatos), line);
+}
+
+void ShowSelected(QPlainTextEdit& edit, const QString& text) {
   // One block: the screen reader compares the text it is told was inserted with the
   // selection, and a break between blocks reads differently in each.
-  QString oneBlock = line;
+  QString oneBlock = text;
   oneBlock.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
-  ReplaceText(*edit, oneBlock, true);
+  ReplaceText(edit, oneBlock, true);
   // The new text stands selected. A screen reader speaks an insertion into the focused
   // text when it is also the selection; otherwise, no typing having caused it, Orca
   // keeps quiet.
-  QTextCursor all(edit->document());
+  QTextCursor all(edit.document());
   all.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-  edit->setTextCursor(all);
+  edit.setTextCursor(all);
 }
 
 void GameWindow::Beep() {
@@ -249,6 +289,7 @@ Answer GameWindow::MessageBox(const std::string& text, Buttons buttons, const st
     box.setEscapeButton(QMessageBox::Ok);
   }
   SpanishButtons(box);
+  Remember(text);
   Speak(Shown(text));
   int pressed = box.exec();
   if (buttons == Buttons::Ok) return Answer::Ok;
@@ -264,6 +305,7 @@ std::string GameWindow::InputBox(const std::string& prompt, const std::string& t
   box.setLabelText(Shown(prompt));
   box.setOkButtonText(QStringLiteral("Aceptar"));
   box.setCancelButtonText(QStringLiteral("Cancelar"));
+  Remember(prompt);
   Speak(Shown(prompt));
   if (box.exec() != QDialog::Accepted) return "";
   return box.textValue().toStdString();
@@ -280,6 +322,8 @@ void GameWindow::ShowDialog(DialogModel& dialog) {
 void GameWindow::ControlChanged(DialogId dialog, const std::string& control,
                                 const ControlView& view) {
   if (dialog_ != nullptr) dialog_->Show(dialog, control, view);
+  if (std::optional<std::string> news = frontend::DialogNews(dialog, control, view))
+    Remember(*news);
 }
 
 void GameWindow::TimerSwitched(TimerId timer, bool enabled) {

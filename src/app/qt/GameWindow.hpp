@@ -18,6 +18,10 @@
 class QPlainTextEdit;
 class QTimer;
 
+namespace zorvek::frontend {
+class Comfort;
+}
+
 namespace zorvek::qt {
 
 class Speaker;
@@ -31,6 +35,8 @@ struct GameWindowSetup {
   bool LoadOnStart = false;
   std::function<void()> Beep;  // the platform beep; empty: the desktop's own
   Speaker* Voice = nullptr;    // self-voicing, when the player asked for it
+  // The review of past texts, the settings and the key help; none: every key is the game's.
+  frontend::Comfort* Comfort = nullptr;
 };
 
 // How a game window ended.
@@ -55,6 +61,9 @@ class GameWindow final : public QDialog, public Ui {
   Game& game() { return *game_; }
   GameEnd End() const { return end_; }
   QPlainTextEdit* TextWidget(TextArea area) const;
+  // The line that tells the review's entries, the settings and the key help (the
+  // front-end's own texts, never the game's).
+  QPlainTextEdit* ReviewWidget() const { return review_; }
   QTimer* Timer(TimerId timer) const;
   // Whether one of the game's modal windows (a box or a dialog) is open over this one.
   bool ModalOpen() const;
@@ -101,9 +110,15 @@ class GameWindow final : public QDialog, public Ui {
   // Self-voicing, when the player asked for it.
   void Speak(const QString& text);
   void KeepFocus();
+  // A text of the front-end's own: shown in the review line, which takes the focus so
+  // that the screen reader speaks it, and spoken.
+  void ShowReview(const QString& text);
+  // Keeps a text the player is told for the review.
+  void Remember(const std::string& text);
 
   GameWindowSetup setup_;
   std::array<QPlainTextEdit*, 3> texts_{};
+  QPlainTextEdit* review_ = nullptr;
   std::array<QTimer*, 3> timers_{};
   std::array<int, 3> delivered_{};
   std::array<int, 3> held_{};
@@ -122,6 +137,9 @@ class GameWindow final : public QDialog, public Ui {
 // one edit (never a blank in between): with `whole`, the whole text is reported again
 // even when unchanged; otherwise only the part after what the old and new texts share.
 void ReplaceText(QPlainTextEdit& edit, const QString& text, bool whole);
+// Shows a text in one block, selected whole: a screen reader speaks an insertion into the
+// focused text when it is also the selection.
+void ShowSelected(QPlainTextEdit& edit, const QString& text);
 
 // The game's text as shown: CR LF line ends become plain line ends.
 QString Shown(const std::string& text);

@@ -56,8 +56,8 @@ void StartMenuWindow::Quit() { close(); }
 
 void StartMenuWindow::RunGame() {
   music_.Stop();
-  GameWindowSetup setup{setup_.Sound,        setup_.Run,  menu_.Difficulty(),
-                        menu_.LoadOnStart(), setup_.Beep, setup_.Voice};
+  GameWindowSetup setup{setup_.Sound, setup_.Run,   menu_.Difficulty(), menu_.LoadOnStart(),
+                        setup_.Beep,  setup_.Voice, setup_.Comfort};
   GameEnd end = GameEnd::Open;
   {
     GameWindow window(std::move(setup), this);

@@ -14,6 +14,10 @@
 class QListWidget;
 class QPushButton;
 
+namespace zorvek::frontend {
+class Comfort;
+}
+
 namespace zorvek::qt {
 
 class GameWindow;
@@ -25,6 +29,7 @@ struct StartMenuSetup {
   RunSettings Run;             // where the files live, and the seed, for every game started here
   std::function<void()> Beep;  // the platform beep handed on to each game window
   Speaker* Voice = nullptr;
+  frontend::Comfort* Comfort = nullptr;  // handed on to each game window
 };
 
 // The start menu "Zorvek" (FormIni): the difficulty list and its "Empezar", the saved

@@ -1,5 +1,6 @@
 // The desktop game: the start menu, and from it the game windows.
 #include <QApplication>
+#include <QMessageBox>
 #include <QString>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include "app/qt/Speaker.hpp"
 #include "app/qt/StartMenuWindow.hpp"
+#include "app/shared/Comfort.hpp"
 #include "app/shared/ProgramDir.hpp"
 #include "app/shared/ProgramInfo.hpp"
 #include "audio/SdlSound.hpp"
@@ -21,14 +23,27 @@ constexpr const char* kHelp =
     "mismo juego en una terminal de texto es zorvek-tty.\n"
     "\n"
     "Opciones:\n"
-    "  --speak     el juego lee en voz alta cada texto nuevo (con speech-dispatcher)\n"
+    "  --speak     el juego lee en voz alta cada texto nuevo (con speech-dispatcher); en\n"
+    "              los ajustes (F6) se apaga, cambia de velocidad y de voz española\n"
     "  -h, --help  muestra esta ayuda y termina\n"
     "  --version   muestra la versión y termina\n"
     "También valen las opciones de Qt, como -platform.\n"
     "\n"
-    "Teclas: F1 da la ayuda del juego. Las flechas mueven al grupo, F7 guarda la partida,\n"
-    "F8 la carga y G abre la ventana del grupo de héroes.\n"
+    "Teclas: F1 da la ayuda del juego y F12 la de todas las teclas. Las flechas mueven al\n"
+    "grupo, F7 guarda la partida, F8 la carga y G abre la ventana del grupo de héroes. F9 y\n"
+    "F10 repasan los textos ya dichos (con Mayúsculas, el primero y el último), F11 repite\n"
+    "el último y F6 abre los ajustes: volumen de la música y de los efectos, y la voz.\n"
     "\n";
+
+// The desktop's part of the full key help (F12).
+constexpr zorvek::frontend::KeyHelpParts kKeyHelp{
+    "Control + número", "Mayúsculas + Control + F5",
+    "En el grupo de héroes y en la tienda, Tabulador y Mayúsculas + Tabulador van de un "
+    "control a otro, las flechas se mueven en una lista o un grupo de opciones, Espacio "
+    "pulsa un botón, la tecla de menú abre las opciones de un objeto del héroe y Escape "
+    "cierra la ventana. En los mensajes, Enter acepta o responde Sí y Escape responde No; "
+    "en las preguntas, escriba la respuesta y pulse Enter; Escape cancela.",
+    ""};
 
 }  // namespace
 
@@ -41,6 +56,7 @@ int main(int argc, char* argv[]) {
       std::fputs(kHelp, stdout);
       std::fputs(frontend::FilesHelp(frontend::FindPlaces(frontend::ExecutableDir())).c_str(),
                  stdout);
+      std::fputs(frontend::SettingsHelp().c_str(), stdout);
       return 0;
     }
     if (std::strcmp(argv[i], "--version") == 0) {
@@ -74,15 +90,33 @@ int main(int argc, char* argv[]) {
   soundOptions.GameFiles = places.DataDir;
   soundOptions.OwnFiles = places.OwnDataDir;
   std::unique_ptr<audio::SdlSoundSystem> sound = audio::MakeSdlSoundSystem(soundOptions);
+  audio::SdlSoundSystem& device = *sound;
+  frontend::ScaledSoundSystem system(device, [&device](int level) { device.PlayBeep(level); });
   std::unique_ptr<qt::Speaker> voice;
   if (speak) voice = std::make_unique<qt::Speaker>();
 
-  audio::SdlSoundSystem& system = *sound;
+  const std::filesystem::path settingsFile = frontend::SettingsPath();
+  frontend::LoadedSettings settings = frontend::LoadSettings(settingsFile);
+  frontend::ComfortSetup comfortSetup{
+      &system, settingsFile, settings.Values, frontend::FullKeyHelp(kKeyHelp), speak, {}, {}};
+  if (voice) {
+    for (const QString& name : voice->Voices()) comfortSetup.Voices.push_back(name.toStdString());
+    comfortSetup.Applied = [&voice](const frontend::Settings& s) { qt::ApplySpeech(*voice, s); };
+  }
+  frontend::Comfort comfort(std::move(comfortSetup));
+
   qt::StartMenuWindow menu(
       qt::StartMenuSetup{system, RunSettings{places.ProgramDir, std::nullopt, places.DataDir},
-                         [&system] { system.PlayBeep(); }, voice.get()});
+                         [&system] { system.Beep(); }, voice.get(), &comfort});
   QObject::connect(&menu, &qt::StartMenuWindow::ProgramEnded, &app, &QApplication::quit);
   menu.show();
+  if (!settings.Notice.empty()) {
+    // Told once: the damaged file has already been replaced by the defaults.
+    std::fprintf(stderr, "zorvek: %s\n", settings.Notice.c_str());
+    const QString notice = QString::fromStdString(settings.Notice);
+    if (voice) voice->Say(notice);
+    QMessageBox::warning(&menu, QStringLiteral("Ajustes"), notice);
+  }
   if (voice) voice->Say(QStringLiteral("Zorvek. Dificultad: Normal (x1)"));
   return app.exec();
 }

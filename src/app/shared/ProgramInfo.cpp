@@ -1,5 +1,6 @@
 #include "app/shared/ProgramInfo.hpp"
 
+#include "app/shared/Settings.hpp"
 #include "startup/SaveLoad.hpp"
 
 namespace zorvek::frontend {
@@ -39,6 +40,12 @@ std::string FilesHelp(const GamePlaces& places) {
             Folder(places.OwnDataDir, "Sonidos/") + "\n";
   }
   return text;
+}
+
+std::string SettingsHelp() {
+  const std::string path = SettingsPath().string();
+  return "  ajustes (volúmenes, voz, lectura de coordenadas): " +
+         (path.empty() ? std::string("ninguno (sin HOME ni XDG_CONFIG_HOME)") : path) + "\n";
 }
 
 }  // namespace zorvek::frontend

@@ -15,4 +15,7 @@ std::string VersionText(const std::string& program);
 // The close of `--help`: where this run keeps the saved game and reads the sounds.
 std::string FilesHelp(const GamePlaces& places);
 
+// The line of `--help` that names the settings file.
+std::string SettingsHelp();
+
 }  // namespace zorvek::frontend

@@ -18,6 +18,9 @@ constexpr int16_t kEnter = 13;
 constexpr int16_t kEscape = 27;
 constexpr int16_t kSpace = 32;
 constexpr int16_t kModifiers = kControlMask | kAltMask;
+// The Linux console sends Shift + F9 and Shift + F10 as F19 and F20.
+constexpr int16_t kF19 = 130;
+constexpr int16_t kF20 = 131;
 
 // Answers longer than this are no answer to any of the game's questions.
 constexpr std::size_t kLongestAnswer = 200;
@@ -93,6 +96,7 @@ GameEnd GameScreen::Run() {
   loop_.OnTick = [this](TimerId id) { Tick(id); };
   ++handling_;
   StartGameWindow(*game_);
+  if (setup_.Comfort != nullptr) frontend::ApplyCoordinates(*game_, *setup_.Comfort);
   --handling_;
   Flush(true);
   while (end_ == GameEnd::Open) PressKey(loop_.NextKey());
@@ -116,19 +120,38 @@ void GameScreen::PressKey(const Key& key) {
     screen_.Lines(TerminalHelp());
     return;
   }
+  if (ComfortKey(*press)) return;
   int16_t code = press->Code;
   beeped_ = false;
   ++handling_;
   HandleKey(*game_, code, press->Shift);
   --handling_;
+  if (setup_.Comfort != nullptr) setup_.Comfort->KeepCoordinates(game_->ReadCoordinates);
   Flush(true);
+}
+
+bool GameScreen::ComfortKey(const GameKey& key) {
+  if (setup_.Comfort == nullptr) return false;
+  GameKey asked = key;
+  if ((key.Code == kF19 || key.Code == kF20) && key.Shift == 0) {
+    asked = GameKey{static_cast<int16_t>(key.Code - 10), 1};
+  }
+  std::optional<std::string> told = setup_.Comfort->HandleKey(asked.Code, asked.Shift);
+  if (!told) return false;
+  screen_.Lines(*told);
+  return true;
+}
+
+void GameScreen::Remember(const std::string& text) {
+  if (setup_.Comfort != nullptr) setup_.Comfort->Review().Add(frontend::PlainLines(text));
 }
 
 void GameScreen::Tick(TimerId timer) {
   if (end_ != GameEnd::Open || !game_->TimerEnabled(timer)) return;
   // The board is suspended under a modal window: no pursuit may start a fight under a
   // message box. The tick is held back; the timer's next one goes through.
-  if (modalDepth_ > 0) return;
+  // Nor while the settings are open.
+  if (modalDepth_ > 0 || (setup_.Comfort != nullptr && setup_.Comfort->MenuOpen())) return;
   ++handling_;
   TimerTick(*game_, timer);
   --handling_;
@@ -143,7 +166,10 @@ void GameScreen::TextChanged(TextArea area, const std::string& text) {
 void GameScreen::Flush(bool answersKey) {
   frontend::Announcer::Announcement told = announcer_.Take();
   bool said = told.Spoken && !told.Spoken->empty();
-  if (said) screen_.Lines(*told.Spoken);
+  if (said) {
+    Remember(*told.Spoken);
+    screen_.Lines(*told.Spoken);
+  }
   if (!answersKey || said) return;
   // A key whose only answer is a beep, or an empty data line (no objects in the room,
   // nobody in the party), is still answered.
@@ -171,6 +197,7 @@ Answer GameScreen::MessageBox(const std::string& text, Buttons buttons, const st
   ModalScope modal(*this);
   screen_.Line(title + ", mensaje:");
   screen_.Lines(text);
+  Remember(text);
   const bool yesNo = buttons == Buttons::YesNo;
   const char* hint = yesNo ? "s: Sí, n: No" : "Enter: Aceptar";
   screen_.Line(hint);
@@ -197,6 +224,7 @@ std::string GameScreen::InputBox(const std::string& prompt, const std::string& t
   ModalScope modal(*this);
   screen_.Line(title + ", pregunta:");
   screen_.Lines(prompt);
+  Remember(prompt);
   screen_.Line("Escriba la respuesta y pulse Enter; Escape cancela.");
   screen_.Type("> ");
   std::string answer;
@@ -243,8 +271,11 @@ void GameScreen::ShowDialog(DialogModel& dialog) {
   screen_.Line("Cerrado: " + dialog.Caption());
 }
 
-void GameScreen::ControlChanged(DialogId, const std::string& control, const ControlView& view) {
+void GameScreen::ControlChanged(DialogId dialog, const std::string& control,
+                                const ControlView& view) {
   if (dialogsOpen_ > 0) mirror_.Apply(control, view);
+  if (std::optional<std::string> news = frontend::DialogNews(dialog, control, view))
+    Remember(*news);
 }
 
 void GameScreen::TimerSwitched(TimerId timer, bool enabled) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/shared/Announcer.hpp"
+#include "app/shared/Comfort.hpp"
 #include "app/tty/EventLoop.hpp"
 #include "app/tty/FocusWindow.hpp"
 #include "app/tty/Screen.hpp"
@@ -31,6 +32,8 @@ struct GameSetup {
   int32_t Difficulty = 1;
   bool LoadOnStart = false;
   std::function<void()> Beep;  // the sound back-end's beep; the terminal's bell rings too
+  // The review of past texts, the settings and the key help; none: every key is the game's.
+  frontend::Comfort* Comfort = nullptr;
 };
 
 // The game window "ZORVEK" in the terminal. Every key goes to the game, and after each
@@ -70,6 +73,10 @@ class GameScreen final : public Ui {
   // `answersKey` when a key press is done and must be answered.
   void Flush(bool answersKey);
   void Finish(GameEnd end);
+  // A key of the conveniences (review, settings, key help) answered; false: the game's.
+  bool ComfortKey(const GameKey& key);
+  // Keeps a text the player is told for the review.
+  void Remember(const std::string& text);
 
   GameSetup setup_;
   Screen& screen_;

@@ -52,9 +52,9 @@ void StartScreen::RunGame() {
   music_->Stop();
   GameEnd end = GameEnd::Open;
   {
-    GameScreen game(
-        GameSetup{*sound_.System, setup_.Run, menu_.Difficulty(), menu_.LoadOnStart(), sound_.Beep},
-        screen_, loop_);
+    GameScreen game(GameSetup{*sound_.System, setup_.Run, menu_.Difficulty(), menu_.LoadOnStart(),
+                              sound_.Beep, setup_.Comfort},
+                    screen_, loop_);
     end = game.Run();
   }
   if (end == GameEnd::ProgramEnded) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/shared/Comfort.hpp"
 #include "app/shared/MenuMusic.hpp"
 #include "app/tty/EventLoop.hpp"
 #include "app/tty/FocusWindow.hpp"
@@ -23,6 +24,7 @@ struct Sound {
 struct StartSetup {
   RunSettings Run;  // where the files live, and the seed, for every game started here
   std::function<Sound()> OpenSound;
+  frontend::Comfort* Comfort = nullptr;  // handed on to each game window
 };
 
 // The start menu "Zorvek" in the terminal, a focus list as the desktop's window: the

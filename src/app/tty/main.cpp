@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "app/shared/Comfort.hpp"
 #include "app/shared/ProgramDir.hpp"
 #include "app/shared/ProgramInfo.hpp"
 #include "app/tty/EventLoop.hpp"
@@ -41,10 +43,24 @@ constexpr const char* kHelp =
     "  -h, --help        muestra esta ayuda y termina\n"
     "  --version         muestra la versión y termina\n"
     "\n"
-    "Teclas: F1 da la ayuda del juego, ? la de la terminal. Alt y un número toma un objeto,\n"
-    "Alt+L comprueba el laberinto, Tab y las flechas recorren las ventanas, Control+Q\n"
-    "cierra la ventana del juego y Control+C sale al momento.\n"
+    "Teclas: F1 da la ayuda del juego, F12 la de todas las teclas y ? la de la terminal.\n"
+    "Alt y un número toma un objeto, Alt+L comprueba el laberinto, Tab y las flechas\n"
+    "recorren las ventanas, Control+Q cierra la ventana del juego y Control+C sale al\n"
+    "momento. F9 y F10 repasan los textos ya dichos (con Mayúsculas, el primero y el\n"
+    "último), F11 repite el último y F6 abre los ajustes de volumen.\n"
     "\n";
+
+// The terminal's part of the full key help (F12).
+constexpr zorvek::frontend::KeyHelpParts kKeyHelp{
+    "Alt + número (o Escape y el número)", "Alt + L",
+    "En el grupo de héroes y en la tienda, Tabulador y Mayúsculas + Tabulador van de un "
+    "control a otro, las flechas se mueven en una lista o un grupo de opciones, Enter o "
+    "Espacio activan, Enter en el inventario abre las opciones del objeto y Escape cierra la "
+    "ventana. En los mensajes, Enter acepta, s responde Sí y n responde No; en las "
+    "preguntas, escriba la respuesta y pulse Enter; Escape cancela.",
+    "De la terminal: Control + Q cierra la partida (en el menú de inicio, sale), Control + C "
+    "sale del programa, ? da la ayuda de la terminal. En la consola de Linux, Mayúsculas + "
+    "F9 y Mayúsculas + F10 también llegan como F19 y F20."};
 
 struct Options {
   std::string Dir;
@@ -139,6 +155,7 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     std::fputs(kHelp, stdout);
     std::fputs(frontend::FilesHelp(places).c_str(), stdout);
+    std::fputs(frontend::SettingsHelp().c_str(), stdout);
     return 0;
   }
   if (options.Version) {
@@ -167,8 +184,14 @@ int main(int argc, char** argv) {
   try {
     EventLoop loop(EventLoop::Options{STDIN_FILENO, options.ClockFd, options.EscapeWaitMs});
     screen.Lines(TerminalHelp());
+    const std::filesystem::path settingsFile = frontend::SettingsPath();
+    frontend::LoadedSettings settings = frontend::LoadSettings(settingsFile);
+    // Told once: a damaged file has already been replaced by the defaults.
+    if (!settings.Notice.empty()) screen.Line(settings.Notice);
+    frontend::Comfort comfort(frontend::ComfortSetup{
+        nullptr, settingsFile, settings.Values, frontend::FullKeyHelp(kKeyHelp), false, {}, {}});
     StartSetup setup{RunSettings{places.ProgramDir, options.Seed, places.DataDir},
-                     [&noticeStream, &places] {
+                     [&noticeStream, &places, &comfort] {
                        zorvek::audio::SdlSoundOptions sound;
                        sound.Log = &noticeStream;
                        sound.GameFiles = places.DataDir;
@@ -178,9 +201,14 @@ int main(int argc, char** argv) {
                          QuietErrors quiet;
                          system = zorvek::audio::MakeSdlSoundSystem(sound);
                        }
-                       zorvek::audio::SdlSoundSystem* beeper = system.get();
-                       return Sound{std::move(system), [beeper] { beeper->PlayBeep(); }};
-                     }};
+                       zorvek::audio::SdlSoundSystem* device = system.get();
+                       auto scaled = std::make_unique<frontend::ScaledSoundSystem>(
+                           std::move(system), [device](int level) { device->PlayBeep(level); });
+                       frontend::ScaledSoundSystem* beeper = scaled.get();
+                       comfort.UseSound(*scaled);
+                       return Sound{std::move(scaled), [beeper] { beeper->Beep(); }};
+                     },
+                     &comfort};
     StartScreen menu(std::move(setup), screen, loop);
     menu.Run();
   } catch (const Interrupted& interrupted) {
