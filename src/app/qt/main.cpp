@@ -38,6 +38,8 @@ constexpr const char* kHelp =
 // The desktop's part of the full key help (F12).
 constexpr zorvek::frontend::KeyHelpParts kKeyHelp{
     "Control + número", "Mayúsculas + Control + F5",
+    "En el menú de inicio, las flechas eligen la dificultad y Tabulador va a los botones "
+    "Empezar (partida nueva), Empezar (partida guardada) y Salir. "
     "En el grupo de héroes y en la tienda, Tabulador y Mayúsculas + Tabulador van de un "
     "control a otro, las flechas se mueven en una lista o un grupo de opciones, Espacio "
     "pulsa un botón, la tecla de menú abre las opciones de un objeto del héroe y Escape "

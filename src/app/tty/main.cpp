@@ -53,6 +53,8 @@ constexpr const char* kHelp =
 // The terminal's part of the full key help (F12).
 constexpr zorvek::frontend::KeyHelpParts kKeyHelp{
     "Alt + número (o Escape y el número)", "Alt + L",
+    "En el menú de inicio, las flechas eligen la dificultad y Tabulador va a los botones "
+    "Empezar (partida nueva), Empezar (partida guardada) y Salir. "
     "En el grupo de héroes y en la tienda, Tabulador y Mayúsculas + Tabulador van de un "
     "control a otro, las flechas se mueven en una lista o un grupo de opciones, Enter o "
     "Espacio activan, Enter en el inventario abre las opciones del objeto y Escape cierra la "
