@@ -1,11 +1,10 @@
-// The shared conveniences' own rules: what a settings file may hold, the review's bounds,
-// and how a level scales the game's volumes.
+// The shared conveniences' own rules: what a settings file may hold, and the review's
+// bounds.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "app/shared/ReviewBuffer.hpp"
-#include "app/shared/ScaledSound.hpp"
 #include "app/shared/Settings.hpp"
 
 namespace {
@@ -52,16 +51,6 @@ TEST(ReviewBuffer, KeepsTheNewestFiveHundredTextsAndStopsAtBothEnds) {
   review.Add("texto 501");  // the same text again: no entry, the reading starts anew
   EXPECT_EQ(review.Size(), 500u);
   EXPECT_EQ(review.Previous(), "499 de 500: texto 500");
-}
-
-TEST(ScaledSound, ALevelIsItsShareOfWhatTheGameAsks) {
-  using zorvek::frontend::ScaledVolume;
-  EXPECT_EQ(ScaledVolume(90, 60), 54);
-  EXPECT_EQ(ScaledVolume(75, 50), 38);
-  EXPECT_EQ(ScaledVolume(-40, 50), -20);
-  EXPECT_EQ(ScaledVolume(90, 100), 90);
-  EXPECT_EQ(ScaledVolume(90, 0), 0);
-  EXPECT_EQ(ScaledVolume(2147483647, 100), 2147483647);
 }
 
 }  // namespace
