@@ -186,7 +186,8 @@ std::string FullKeyHelp(const KeyHelpParts& parts) {
   help += std::string(parts.CheckKey) + ": comprobar el laberinto.\n";
   help +=
       "Combate:\n"
-      "A: atacar. H: huir. G: el grupo de héroes. Cualquier otra tecla recuerda estas tres.\n"
+      "A: atacar. H: huir. G: el grupo de héroes. F4 no hace nada; cualquier otra tecla "
+      "recuerda estas tres.\n"
       "Ventanas y mensajes:\n";
   help += std::string(parts.Windows) + "\n";
   help +=
