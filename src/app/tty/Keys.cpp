@@ -407,6 +407,8 @@ std::string_view TerminalHelp() {
          "objeto.\n"
          "En los mensajes, Enter acepta, s responde Sí y n responde No. En las preguntas, "
          "escriba la respuesta y pulse Enter; Escape cancela.\n"
+         "Como en el escritorio: F9 y F10 repasan los textos ya dichos, F11 repite el último, "
+         "F6 abre los ajustes de volumen y F12 da la ayuda de todas las teclas.\n"
          "?: esta ayuda.";
 }
 
