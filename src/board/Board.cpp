@@ -1,11 +1,9 @@
 #include "board/Board.hpp"
 
 #include "board/Locks.hpp"
-#include "generation/Generation.hpp"
-#include "generation/PhaseChange.hpp"
+#include "platform/Keys.hpp"
 #include "shop/ShopDialog.hpp"
 #include "sound/Sound.hpp"
-#include "startup/Keyboard.hpp"
 
 namespace zorvek {
 
@@ -87,8 +85,7 @@ void VisitShop(Game& game, int room) {
   game.Rooms(room) = game.CurrentRoom;
   EnterRoom(game, door.TargetRoom, door.Side, false);
   for (int step = 0; step < 2; ++step) {
-    int16_t key = static_cast<int16_t>(36 + door.Side);
-    HandleKey(game, key, 0);
+    if (game.Hooks.PressKey) game.Hooks.PressKey(game, static_cast<int16_t>(36 + door.Side));
   }
 }
 
@@ -158,7 +155,7 @@ void EnterRoom(Game& game, int room, int side, bool quiet) {
   if (game.CurrentRoom.Index == 0) {
     // The staircase ends the phase; the next one begins around the party, which stays
     // where the phase change put it.
-    CompletePhase(game);
+    if (game.Hooks.PhaseEnded) game.Hooks.PhaseEnded(game);
     return;
   }
   if (name != "Tienda") {

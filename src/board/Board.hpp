@@ -18,6 +18,10 @@ bool WallHasExit(const Game& game, int room, int side);
 // for none; `quiet` keeps the data line's text.
 void EnterRoom(Game& game, int room, int side, bool quiet);
 
+// Gives CurrentRoom its name and decoration for phases 2 to 5 (on entering it); the
+// change is also written to Rooms(CurrentRoomIndex), the room entered, so that it lasts.
+void RenameRoomForPhase(Game& game);
+
 // The movement part of the keyboard: every key no other command takes comes here.
 void StepCursor(Game& game, int16_t keyCode);
 
