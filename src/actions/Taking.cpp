@@ -67,7 +67,7 @@ void PutInPack(Game& game, Being& hero, int slot, int k) {
   std::string article = Article(carried, true, q);
   std::string what = q < 2 ? name : std::to_string(q) + " " + PluralName(name);
   game.SetText(TextArea::TBDatos, hero.Name.Trimmed() + " coge " + article + " " + what);
-  RefreshBeacons(game, true);
+  RefreshBeacons(game, Beacons::Restart);
 }
 
 }  // namespace

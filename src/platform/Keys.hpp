@@ -19,8 +19,22 @@ inline constexpr int16_t kRight = 39;
 inline constexpr int16_t kDown = 40;
 inline constexpr int16_t kDigit0 = 48;
 inline constexpr int16_t kLetterA = 65;
+inline constexpr int16_t kA = 65;
+inline constexpr int16_t kC = 67;
+inline constexpr int16_t kE = 69;
+inline constexpr int16_t kG = 71;
+inline constexpr int16_t kH = 72;
+inline constexpr int16_t kS = 83;
+inline constexpr int16_t kT = 84;
+inline constexpr int16_t kV = 86;
 inline constexpr int16_t kApps = 93;
 inline constexpr int16_t kF1 = 112;
+inline constexpr int16_t kF2 = 113;
+inline constexpr int16_t kF3 = 114;
+inline constexpr int16_t kF4 = 115;
+inline constexpr int16_t kF5 = 116;
+inline constexpr int16_t kF7 = 118;
+inline constexpr int16_t kF8 = 119;
 }  // namespace keys
 
 // Modifier mask of a key event.

@@ -55,7 +55,7 @@ void StartGameWindow(Game& game) {
   game.CursorX = 1;
   game.CursorY = 1;
   InitSounds(game);
-  EnterRoom(game, 1, -1, false);
+  EnterRoom(game, 1, WallSide::None, DataLine::Clear);
   if (game.LoadOnStart) ResumeSavedGame(game);
   DescribeCell(game);
 }
