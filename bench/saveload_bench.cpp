@@ -37,7 +37,7 @@ struct PhaseFiveGame {
   explicit PhaseFiveGame(const fs::path& dir) : t(zorvek::RunSettings{dir.string(), 5}) {
     zorvek::StartGameWindow(t.game);
     zorvek::BuildPhaseDungeon(t.game, 5);
-    zorvek::EnterRoom(t.game, 1, -1, false);
+    zorvek::EnterRoom(t.game, 1, zorvek::WallSide::None, zorvek::DataLine::Clear);
   }
   zorvek::testing::TestGame t;
 };

@@ -19,10 +19,13 @@ std::string Line(int number, const std::string& text) {
   return std::to_string(number) + ". " + text + "\r\n";
 }
 
+// Whether the options area shows the ">" prompt while the menu waits.
+enum class Prompt { Shown, Hidden };
+
 // The menu waits for a number: the prompt in the options area, typed digits cleared.
-void AwaitNumber(Game& game, int16_t state, int16_t count, bool prompt) {
+void AwaitNumber(Game& game, int16_t state, int16_t count, Prompt prompt) {
   game.CellMenuCount = count;
-  game.SetText(TextArea::TBOpciones, prompt ? ">" : "");
+  game.SetText(TextArea::TBOpciones, prompt == Prompt::Shown ? ">" : "");
   game.CellMenuInput.clear();
   game.CellMenuState = state;
 }
@@ -75,14 +78,14 @@ void OpenMainMenu(Game& game) {
     return;
   }
   game.SetText(TextArea::TBDatos, "Elija una opción: \r\n" + list + "0. Cancelar");
-  AwaitNumber(game, 1, static_cast<int16_t>(number), true);
+  AwaitNumber(game, 1, static_cast<int16_t>(number), Prompt::Shown);
 }
 
 void OpenSubmenu(Game& game, const std::string& title, const std::string& first,
                  const std::string& second) {
   game.SetText(TextArea::TBDatos,
                title + "\r\n" + Line(1, first) + Line(2, second) + "0. Cancelar");
-  AwaitNumber(game, 2, 2, true);
+  AwaitNumber(game, 2, 2, Prompt::Shown);
 }
 
 void LookAtDecoration(Game& game, const Item& item) {
@@ -130,7 +133,7 @@ void OfferMarchingPositions(Game& game) {
     return;
   }
   game.SetText(TextArea::TBDatos, text + "0. Cancelar");
-  AwaitNumber(game, 3, highest, false);
+  AwaitNumber(game, 3, highest, Prompt::Hidden);
 }
 
 void ExamineBeing(Game& game, const Being& b) {
@@ -166,7 +169,7 @@ void OfferTakers(Game& game) {
     highest = static_cast<int16_t>(k);
   }
   game.SetText(TextArea::TBDatos, text + "0. Cancelar");
-  AwaitNumber(game, 3, highest, false);
+  AwaitNumber(game, 3, highest, Prompt::Hidden);
 }
 
 void ChooseAction(Game& game, int n) {
@@ -226,7 +229,7 @@ void ChooseFollowUp(Game& game, int n) {
     ResetCellMenu(game);
     return;
   }
-  TakeObject(game, n, game.CellMenuSelection.Index, true);
+  TakeObject(game, n, game.CellMenuSelection.Index, TakingCue::Play);
   CloseMenu(game);
 }
 

@@ -67,15 +67,15 @@ void PutInPack(Game& game, Being& hero, int slot, int k) {
   std::string article = Article(carried, true, q);
   std::string what = q < 2 ? name : std::to_string(q) + " " + PluralName(name);
   game.SetText(TextArea::TBDatos, hero.Name.Trimmed() + " coge " + article + " " + what);
-  RefreshBeacons(game, true);
+  RefreshBeacons(game, Beacons::Restart);
 }
 
 }  // namespace
 
-void TakeObject(Game& game, int heroPos, int slot, bool withCue) {
+void TakeObject(Game& game, int heroPos, int slot, TakingCue cue) {
   Being& hero = game.Party(heroPos);
   const Item& item = game.CurrentRoom.Items(slot);
-  if (withCue) PlayCue(game, "recoger", game.CursorX, game.CursorY, kFalse);
+  if (cue == TakingCue::Play) PlayCue(game, "recoger", game.CursorX, game.CursorY, kFalse);
   if (RefusesBook(hero, item)) {
     hero.Life = Add32(hero.Life, -1);
     game.SetText(TextArea::TBDatos,
@@ -116,7 +116,7 @@ void TakeByNumber(Game& game, int n) {
     game.ui().Beep();
     return;
   }
-  TakeObject(game, game.PickupHero, slot, false);
+  TakeObject(game, game.PickupHero, slot, TakingCue::Silent);
 }
 
 namespace {

@@ -270,9 +270,11 @@ class SdlPlayer final : public SoundPlayer {
 
   // Pan and volume stay with the channel for the sounds it plays next.
   void SetProperty(int kind, int32_t value, bool) override {
-    if (kind == 1) pan_ = value;
-    if (kind == 3) volume_ = value;
-    if (kind == 1 || kind == 3) system_->SetGains(channel_, bank_, pan_, volume_);
+    if (kind == kPanProperty) pan_ = value;
+    if (kind == kVolumeProperty) volume_ = value;
+    if (kind == kPanProperty || kind == kVolumeProperty) {
+      system_->SetGains(channel_, bank_, pan_, volume_);
+    }
   }
 
   void Unload(int32_t handle) override {

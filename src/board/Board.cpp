@@ -1,11 +1,9 @@
 #include "board/Board.hpp"
 
 #include "board/Locks.hpp"
-#include "generation/Generation.hpp"
-#include "generation/PhaseChange.hpp"
+#include "platform/Keys.hpp"
 #include "shop/ShopDialog.hpp"
 #include "sound/Sound.hpp"
-#include "startup/Keyboard.hpp"
 
 namespace zorvek {
 
@@ -27,10 +25,10 @@ void AppendData(Game& game, const std::string& more) {
 }
 
 // On arrival the cursor stands on the first exit of the wall opposite the one left by.
-void PlaceOnArrivalExit(Game& game, int side) {
+void PlaceOnArrivalExit(Game& game, WallSide leftBy) {
   const Room& r = game.CurrentRoom;
-  int tx = side == 1 ? r.Width + 1 : side == 3 ? 0 : -1;
-  int ty = side == 2 ? 0 : side == 4 ? r.Height + 1 : -1;
+  int tx = leftBy == WallSide::Left ? r.Width + 1 : leftBy == WallSide::Right ? 0 : -1;
+  int ty = leftBy == WallSide::Top ? 0 : leftBy == WallSide::Bottom ? r.Height + 1 : -1;
   for (const Exit& e : r.Exits) {
     if (e.X == tx || e.Y == ty) {
       game.CursorX = e.X;
@@ -85,16 +83,15 @@ void VisitShop(Game& game, int room) {
   ShopDialog shop(game);
   game.ui().ShowDialog(shop);
   game.Rooms(room) = game.CurrentRoom;
-  EnterRoom(game, door.TargetRoom, door.Side, false);
+  EnterRoom(game, door.TargetRoom, SideOf(door.Side), DataLine::Clear);
   for (int step = 0; step < 2; ++step) {
-    int16_t key = static_cast<int16_t>(36 + door.Side);
-    HandleKey(game, key, 0);
+    if (game.Hooks.PressKey) game.Hooks.PressKey(game, ArrowThrough(SideOf(door.Side)));
   }
 }
 
 // The exit line of a cell description: "Una puerta cerrada" and a line end.
 void WriteExitLine(Game& game) {
-  int k = ExitAt(game, -1, -1);
+  int k = ExitAt(game, kAtCursor, kAtCursor);
   if (k == 0) return;
   const Exit& e = game.CurrentRoom.Exits(k);
   game.SetText(TextArea::TBDatos,
@@ -103,16 +100,16 @@ void WriteExitLine(Game& game) {
 
 void WriteCellLines(Game& game) {
   WriteExitLine(game);
-  AppendData(game, BeingsAt(game, -1, -1));
-  AppendData(game, ObjectsAt(game, -1, -1));
+  AppendData(game, BeingsAt(game, kAtCursor, kAtCursor));
+  AppendData(game, ObjectsAt(game, kAtCursor, kAtCursor));
   if (game.ReadCoordinates) AppendData(game, Coordinates(game));
 }
 
 }  // namespace
 
 int ExitAt(const Game& game, int x, int y) {
-  if (x == -1) x = game.CursorX;
-  if (y == -1) y = game.CursorY;
+  if (x == kAtCursor) x = game.CursorX;
+  if (y == kAtCursor) y = game.CursorY;
   for (int k = 1; k <= 5; ++k) {
     const Exit& e = game.CurrentRoom.Exits(k);
     if (e.X == x && e.Y == y) return k;
@@ -120,23 +117,11 @@ int ExitAt(const Game& game, int x, int y) {
   return 0;
 }
 
-bool WallHasExit(const Game& game, int room, int side) {
-  const Room& r = game.Rooms(room);
-  for (const Exit& e : r.Exits) {
-    if (e.Kind.Trimmed() == game.EmptyName) continue;
-    if ((side == 1 && e.X == 0) || (side == 2 && e.Y == r.Height + 1) ||
-        (side == 3 && e.X == r.Width + 1) || (side == 4 && e.Y == 0)) {
-      return true;
-    }
-  }
-  return false;
-}
-
 std::string LockNameOf(const Game& game, int lockNo) {
   return lockNo >= 1 && lockNo <= 20 && game.LockNames.Has(lockNo) ? game.LockNames(lockNo) : "";
 }
 
-void EnterRoom(Game& game, int room, int side, bool quiet) {
+void EnterRoom(Game& game, int room, WallSide leftBy, DataLine dataLine) {
   if (!game.Rooms.Has(room)) return;  // a door to nowhere leads nowhere
   StopEffect(game, kTempleChannel);
   game.CursorX = 1;
@@ -146,19 +131,19 @@ void EnterRoom(Game& game, int room, int side, bool quiet) {
   // never to the one just left.
   game.CurrentRoomIndex = static_cast<int16_t>(room);
   RenameRoomForPhase(game);
-  RefreshBeacons(game, true);
-  if (side >= 1) PlaceOnArrivalExit(game, side);
+  RefreshBeacons(game, Beacons::Restart);
+  if (SideNumber(leftBy) >= 1) PlaceOnArrivalExit(game, leftBy);
   std::string name = game.CurrentRoom.Name.Trimmed();
   if (name == kTempleName) HealInTemple(game);
   game.SetText(TextArea::TBGeneral, name + "  " + std::to_string(game.CurrentRoom.Width) + "X" +
                                         std::to_string(game.CurrentRoom.Height));
   StartPursuit(game);
-  if (!quiet) game.SetText(TextArea::TBDatos, "");
+  if (dataLine == DataLine::Clear) game.SetText(TextArea::TBDatos, "");
   AppendData(game, Coordinates(game));
   if (game.CurrentRoom.Index == 0) {
     // The staircase ends the phase; the next one begins around the party, which stays
     // where the phase change put it.
-    CompletePhase(game);
+    if (game.Hooks.PhaseEnded) game.Hooks.PhaseEnded(game);
     return;
   }
   if (name != "Tienda") {
@@ -169,7 +154,7 @@ void EnterRoom(Game& game, int room, int side, bool quiet) {
 }
 
 bool UnlockExit(Game& game) {
-  int k = ExitAt(game, -1, -1);
+  int k = ExitAt(game, kAtCursor, kAtCursor);
   if (k == 0) return false;
   int16_t lockNo = game.CurrentRoom.Exits(k).LockNo;
   if (lockNo < 1) return false;
@@ -199,7 +184,7 @@ namespace {
 
 // Walking into the exit the cursor stands on. Returns whether the step goes on in the
 // room behind it.
-bool WalkThroughExit(Game& game, const Exit& e, int direction) {
+bool WalkThroughExit(Game& game, const Exit& e, WallSide direction) {
   if (game.RecruitingOpen) {
     game.SetText(TextArea::TBDatos,
                  "Debe reclutar a cuatro héroes para tener alguna posibilidad de lograr su "
@@ -209,7 +194,7 @@ bool WalkThroughExit(Game& game, const Exit& e, int direction) {
   }
   if (IsSet(e.IsOpen)) {
     int16_t phase = game.Phase;
-    EnterRoom(game, e.TargetRoom, direction, true);
+    EnterRoom(game, e.TargetRoom, direction, DataLine::Keep);
     // A phase change or the end of the game has already placed and described the party.
     return game.Phase == phase && !game.WindowClosed();
   }
@@ -228,19 +213,19 @@ bool MoveCursor(Game& game, int16_t keyCode) {
   int y = game.CursorY;
   bool moved = false;
   switch (keyCode) {
-    case 37:
+    case keys::kLeft:
       moved = x >= 2 || ExitAt(game, x - 1, y) > 0;
       if (moved) --game.CursorX;
       break;
-    case 38:
+    case keys::kUp:
       moved = y < r.Height || ExitAt(game, x, y + 1) > 0;
       if (moved) ++game.CursorY;
       break;
-    case 39:
+    case keys::kRight:
       moved = x < r.Width || ExitAt(game, x + 1, y) > 0;
       if (moved) ++game.CursorX;
       break;
-    case 40:
+    case keys::kDown:
       moved = y >= 2 || ExitAt(game, x, y - 1) > 0;
       if (moved) --game.CursorY;
       break;
@@ -256,17 +241,17 @@ bool MoveCursor(Game& game, int16_t keyCode) {
 void StepCursor(Game& game, int16_t keyCode) {
   // Any key that reaches the board closes the cell menu; the typed digits stay.
   game.CellMenuState = 0;
-  int k = ExitAt(game, -1, -1);
+  int k = ExitAt(game, kAtCursor, kAtCursor);
   if (k > 0) {
-    int direction = keyCode - 36;
+    const WallSide direction = WallOfArrow(keyCode);
     Exit e = game.CurrentRoom.Exits(k);
-    if (direction != e.Side && e.Side != OppositeSide(direction)) {
+    if (SideOf(e.Side) != direction && e.Side != OppositeSide(SideNumber(direction))) {
       game.ui().Beep();
       return;
     }
-    if (direction == e.Side && !WalkThroughExit(game, e, direction)) return;
+    if (SideOf(e.Side) == direction && !WalkThroughExit(game, e, direction)) return;
   }
-  if (keyCode == 86) {
+  if (keyCode == keys::kV) {
     game.SetText(TextArea::TBDatos, PartyReport(game));
     return;
   }

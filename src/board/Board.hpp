@@ -7,16 +7,23 @@
 
 namespace zorvek {
 
-// The first exit slot (1 to 5) of the current room standing on (x, y), or 0. An
-// argument of -1 means the cursor's column or row. Empty slots sit at (0, 0).
+// For a column or a row of the cell functions: the cursor's.
+inline constexpr int kAtCursor = -1;
+
+// The first exit slot (1 to 5) of the current room standing on (x, y), or 0; either may
+// be kAtCursor. Empty slots sit at (0, 0).
 int ExitAt(const Game& game, int x, int y);
 
-// Whether some exit of Rooms(room) that is in use stands on wall `side`.
-bool WallHasExit(const Game& game, int room, int side);
+// What entering a room does with the data line's text.
+enum class DataLine { Clear, Keep };
 
-// The party enters Rooms(room); `side` is the side of the exit it left through, -1
-// for none; `quiet` keeps the data line's text.
-void EnterRoom(Game& game, int room, int side, bool quiet);
+// The party enters Rooms(room) through the exit it left the last room by, on wall
+// `leftBy` of that room (WallSide::None: from nowhere).
+void EnterRoom(Game& game, int room, WallSide leftBy, DataLine dataLine);
+
+// Gives CurrentRoom its name and decoration for phases 2 to 5 (on entering it); the
+// change is also written to Rooms(CurrentRoomIndex), the room entered, so that it lasts.
+void RenameRoomForPhase(Game& game);
 
 // The movement part of the keyboard: every key no other command takes comes here.
 void StepCursor(Game& game, int16_t keyCode);
@@ -30,7 +37,7 @@ bool UnlockExit(Game& game);
 // The adjective of a lock number, or "" for a number no lock has.
 std::string LockNameOf(const Game& game, int lockNo);
 
-// Reports: what stands and lies on a cell (-1: the cursor's), and the room and party
+// Reports: what stands and lies on a cell (kAtCursor: the cursor's), and the room and party
 // reports of the S, E, T and V keys.
 std::string BeingsAt(const Game& game, int x, int y);
 std::string ObjectsAt(const Game& game, int x, int y);

@@ -5,8 +5,8 @@ namespace zorvek {
 
 namespace {
 
-int ResolveX(const Game& game, int x) { return x == -1 ? game.CursorX : x; }
-int ResolveY(const Game& game, int y) { return y == -1 ? game.CursorY : y; }
+int ResolveX(const Game& game, int x) { return x == kAtCursor ? game.CursorX : x; }
+int ResolveY(const Game& game, int y) { return y == kAtCursor ? game.CursorY : y; }
 
 // Walks the floor column by column and lists what a cell report finds on each cell.
 template <typename CellReport>

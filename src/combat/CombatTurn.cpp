@@ -336,7 +336,7 @@ bool AttemptFlight(Game& game) {
   game.InCombat = false;
   game.SetTimer(TimerId::TMRRecuperacion, true);
   const Exit back = game.CurrentRoom.Exits(1);
-  EnterRoom(game, back.TargetRoom, back.Side, true);
+  EnterRoom(game, back.TargetRoom, SideOf(back.Side), DataLine::Keep);
   return true;
 }
 

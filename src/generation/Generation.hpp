@@ -104,10 +104,6 @@ void PlaceShops(Game& game, int count, int startRoom);
 // Turns one ordinary room into the healing temple with its altar.
 void PlaceTemple(Game& game);
 
-// Gives CurrentRoom its name and decoration for phases 2 to 5 (on entering it); the
-// change is also written to Rooms(CurrentRoomIndex), the room entered, so that it lasts.
-void RenameRoomForPhase(Game& game);
-
 // Adds one door pair between two corridor-like rooms far apart (phases 3 to 5).
 void AddShortcut(Game& game);
 

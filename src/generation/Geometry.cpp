@@ -7,23 +7,13 @@ namespace zorvek::build {
 
 namespace {
 
-bool OnWall(const Room& room, const Exit& exit, int side) {
-  switch (side) {
-    case 1: return exit.X == 0;
-    case 2: return exit.Y == room.Height + 1;
-    case 3: return exit.X == room.Width + 1;
-    case 4: return exit.Y == 0;
-    default: return false;
-  }
-}
-
 int16_t Draw(Build& b, int16_t size) { return static_cast<int16_t>(Int(size * b.Rnd()) + 1); }
 
 }  // namespace
 
 bool WallTaken(const Room& room, int side) {
   for (const Exit& exit : room.Exits) {
-    if (InUse(exit) && OnWall(room, exit, side)) return true;
+    if (InUse(exit) && OnWall(room, exit, SideOf(side))) return true;
   }
   return false;
 }
@@ -35,10 +25,10 @@ int TakenWalls(const Room& room) {
 }
 
 int16_t SideOfCell(const Room& room, Cell cell) {
-  if (cell.X == 0) return 1;
-  if (cell.Y == room.Height + 1) return 2;
-  if (cell.X == room.Width + 1) return 3;
-  return 4;
+  if (cell.X == 0) return SideNumber(WallSide::Left);
+  if (cell.Y == room.Height + 1) return SideNumber(WallSide::Top);
+  if (cell.X == room.Width + 1) return SideNumber(WallSide::Right);
+  return SideNumber(WallSide::Bottom);
 }
 
 int16_t RandomFreeSide(Build& b, const Room& room) {
@@ -55,11 +45,15 @@ int16_t RandomFreeSide(Build& b, const Room& room) {
 }
 
 Cell WallCell(Build& b, const Room& room, int side) {
-  switch (side) {
-    case 1: return {0, Draw(b, room.Height)};
-    case 2: return {Draw(b, room.Width), static_cast<int16_t>(room.Height + 1)};
-    case 3: return {static_cast<int16_t>(room.Width + 1), Draw(b, room.Height)};
-    default: return {Draw(b, room.Width), 0};
+  switch (SideOf(side)) {
+    case WallSide::Left:
+      return {0, Draw(b, room.Height)};
+    case WallSide::Top:
+      return {Draw(b, room.Width), static_cast<int16_t>(room.Height + 1)};
+    case WallSide::Right:
+      return {static_cast<int16_t>(room.Width + 1), Draw(b, room.Height)};
+    default:
+      return {Draw(b, room.Width), 0};
   }
 }
 

@@ -12,8 +12,6 @@ namespace zorvek {
 
 namespace {
 
-constexpr int kMusicVolume = 3;
-
 // The music of phases 1 to 5.
 constexpr std::array<PhaseMusic, 5> kPhaseMusic = {{{"Caverna.mp3", 90},
                                                     {"Caverna2.mp3", 90},
@@ -40,7 +38,7 @@ void StartPhaseMusic(Game& game, int phase) {
   // The old song is not stopped first: loading the new one replaces it.
   LoadMusic(game, 0, game.SoundDir + music.File);
   PlayMusic(game, 0, false, true);
-  SetMusicProperty(game, 0, kMusicVolume, music.Volume, false);
+  SetMusicProperty(game, 0, kVolumeProperty, music.Volume, false);
 }
 
 }  // namespace
@@ -61,7 +59,7 @@ void CompletePhase(Game& game) {
   StartPhaseMusic(game, game.Phase);
   // New hall, keys left behind, a fresh dungeon with new lock names around the party.
   BuildPhaseDungeon(game, game.Phase);
-  EnterRoom(game, 1, -1, false);
+  EnterRoom(game, 1, WallSide::None, DataLine::Clear);
   game.CursorX = 5;
   game.CursorY = 5;
   DescribeCell(game);
@@ -72,7 +70,7 @@ void FinalVictory(Game& game) {
   LoadMusic(game, 0, game.SoundDir + "Salida.mp3");
   StopMusic(game, 0, false);
   PlayMusic(game, 0, false, false);
-  SetMusicProperty(game, 0, kMusicVolume, 90, false);
+  SetMusicProperty(game, 0, kVolumeProperty, 90, false);
   for (const char* text : kClosingStory) game.ui().MessageBox(text, Buttons::Ok, "Zorvek");
   FreeEffects(game);
   FreeMusic(game);

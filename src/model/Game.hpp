@@ -2,16 +2,17 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "model/Records.hpp"
+#include "model/SoundState.hpp"
 #include "model/Table.hpp"
 #include "platform/Clock.hpp"
 #include "platform/Random.hpp"
 #include "platform/SoundPlayer.hpp"
 #include "platform/Ui.hpp"
-#include "sound/SoundState.hpp"
 
 namespace zorvek {
 
@@ -41,6 +42,17 @@ struct RunSettings {
 struct CellMenuOption {
   int16_t Kind = 0;
   int16_t Index = 0;
+};
+
+class Game;
+
+// What the board sets off but leaves to the layers above it, which install these when
+// the game window opens. Unset, the board does its own part and nothing more.
+struct BoardHooks {
+  // The party stepped into the staircase room (room 0): the phase is over.
+  std::function<void(Game&)> PhaseEnded;
+  // A key pressed for the party, as the keyboard takes it: the walk out of a shop.
+  std::function<void(Game&, int16_t keyCode)> PressKey;
 };
 
 // The whole state of one game window: every table, record and member of the game,
@@ -85,6 +97,7 @@ class Game {
   std::string SoundDir;
   const Item EmptyItem{};
   SoundState Sound;  // the two banks of channels and the combat sound queue
+  BoardHooks Hooks;
 
   // --- combat ---
   // The monster (DungeonBeings index, 0 = none) in each combat slot 1 to 20; slots 1

@@ -103,8 +103,38 @@ struct Room {
   bool operator==(const Room& other) const = default;
 };
 
-// Wall sides of a room: 1 left (column 0), 2 top (row Height + 1), 3 right
-// (column Width + 1), 4 bottom (row 0). The arrow key through side s has code 36 + s.
+// The walls of a room, numbered as an exit's Side stores them: 1 left (column 0), 2 top
+// (row Height + 1), 3 right (column Width + 1), 4 bottom (row 0). None (or any number
+// outside 1 to 4) is no wall: an entry from nowhere. The arrow key through side s has
+// code 36 + s.
+enum class WallSide : int16_t { None = 0, Left = 1, Top = 2, Right = 3, Bottom = 4 };
+
+// The side a stored number names (any number: a damaged save may hold anything).
+inline constexpr WallSide SideOf(int number) { return static_cast<WallSide>(number); }
+inline constexpr int16_t SideNumber(WallSide side) { return static_cast<int16_t>(side); }
+
+// The arrow key that walks through a wall, and the wall an arrow key walks through.
+inline constexpr int16_t ArrowThrough(WallSide side) {
+  return static_cast<int16_t>(36 + SideNumber(side));
+}
+inline constexpr WallSide WallOfArrow(int keyCode) { return SideOf(keyCode - 36); }
+
+// Whether an exit's cell lies on the given wall of the room.
+inline bool OnWall(const Room& room, const Exit& exit, WallSide side) {
+  switch (side) {
+    case WallSide::Left:
+      return exit.X == 0;
+    case WallSide::Top:
+      return exit.Y == room.Height + 1;
+    case WallSide::Right:
+      return exit.X == room.Width + 1;
+    case WallSide::Bottom:
+      return exit.Y == 0;
+    default:
+      return false;
+  }
+}
+
 // OppositeSide takes any key code minus 36, so it masks with And as the keyboard does.
 inline constexpr int16_t OppositeSide(int side) {
   return static_cast<int16_t>(((side + 1) & 3) + 1);

@@ -8,6 +8,10 @@ namespace zorvek {
 
 enum class SoundBank { Effects, Music };
 
+// Property kinds of a playing sound, as SetProperty takes them.
+inline constexpr int kPanProperty = 1;
+inline constexpr int kVolumeProperty = 3;
+
 // One sound channel's player: loads one file at a time and plays it with pan and volume.
 class SoundPlayer {
  public:
@@ -20,7 +24,7 @@ class SoundPlayer {
   virtual int32_t Play(bool loop, bool flag) = 0;
   // Stops the playing instance.
   virtual void Stop(bool flag) = 0;
-  // Sets property `kind` (1 pan, 3 volume, ...) of the playing instance.
+  // Sets property `kind` (kPanProperty, kVolumeProperty, ...) of the playing instance.
   virtual void SetProperty(int kind, int32_t value, bool flag) = 0;
   // Unloads a loaded sound.
   virtual void Unload(int32_t handle) = 0;

@@ -104,7 +104,7 @@ void SoundsTick(Game& game) {
     const int next = std::max<int>(cursor, 0) + 1;
     if (next > kCombatQueueSize) {
       cursor = kCombatQueueSize + 1;
-      RefreshBeacons(game, true);
+      RefreshBeacons(game, Beacons::Restart);
       game.SetTimer(TimerId::TMRSonidos, false);
       return;
     }

@@ -7,10 +7,6 @@
 
 namespace zorvek {
 
-// Property kinds of a playing sound.
-inline constexpr int kPanProperty = 1;
-inline constexpr int kVolumeProperty = 3;
-
 // Every channel's player is initialised with this flags value.
 inline constexpr int32_t kPlayerFlags = 64;
 

@@ -64,7 +64,7 @@ void PlayWind(Game& game, int channel, int x, int y) {
 void PlayFootsteps(Game& game) {
   Sound(game, ch::kFootsteps, false, PartyPan(game), PartyVolume(game));
   UpdateExitWind(game);
-  RefreshBeacons(game, false);
+  RefreshBeacons(game, Beacons::LevelOnly);
 }
 
 // The cues with a fixed channel; returns false for a name that is not one of them.
@@ -165,8 +165,8 @@ void UpdateExitWind(Game& game) {
   }
 }
 
-void RefreshBeacons(Game& game, bool restart) {
-  if (restart) {
+void RefreshBeacons(Game& game, Beacons how) {
+  if (how == Beacons::Restart) {
     for (int slot = 1; slot <= ch::kBeaconCount; ++slot) {
       StopEffect(game, ch::kFirstBeacon + slot - 1);
     }

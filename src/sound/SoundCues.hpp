@@ -50,6 +50,7 @@ void UpdateExitWind(Game& game);
 // Restart: stops and starts again the beacons of the objects lying in the current room.
 // Either way, levels every beacon for the party's cell: only objects on the party's
 // cell or next to it are heard.
-void RefreshBeacons(Game& game, bool restart);
+enum class Beacons { Restart, LevelOnly };
+void RefreshBeacons(Game& game, Beacons how);
 
 }  // namespace zorvek

@@ -13,19 +13,6 @@ namespace zorvek {
 
 namespace {
 
-constexpr int16_t kKeyA = 65;
-constexpr int16_t kKeyC = 67;
-constexpr int16_t kKeyE = 69;
-constexpr int16_t kKeyG = 71;
-constexpr int16_t kKeyS = 83;
-constexpr int16_t kKeyT = 84;
-constexpr int16_t kF2 = 113;
-constexpr int16_t kF3 = 114;
-constexpr int16_t kF4 = 115;
-constexpr int16_t kF5 = 116;
-constexpr int16_t kF7 = 118;
-constexpr int16_t kF8 = 119;
-
 constexpr const char* kHelp =
     "Combinaciones de teclas: \r\n"
     "Teclas de cursor: Moverse en las 4 direcciones.\r\n"
@@ -72,22 +59,21 @@ void OpenPartyDialog(Game& game) {
   PartyDialog dialog(game);
   game.ui().ShowDialog(dialog);
   if (game.InCombat) game.SetText(TextArea::TBDatos, "A: atacar, H: Huir, G: grupo");
-  RefreshBeacons(game, true);
+  RefreshBeacons(game, Beacons::Restart);
   if (pursuit) game.SetTimer(TimerId::TMRPersecu, true);
   if (recovery) game.SetTimer(TimerId::TMRRecuperacion, true);
 }
 
 // In combat only the combat keys act; every other key gets the prompt.
 void CombatKey(Game& game, int16_t& keyCode) {
-  constexpr int16_t kKeyH = 72;
-  if (keyCode == kF4) return;
-  if (keyCode == kKeyA) {
+  if (keyCode == keys::kF4) return;
+  if (keyCode == keys::kA) {
     game.SetText(TextArea::TBDatos, "");
     CombatTurn(game);
     return;
   }
   // A failed flight gives the monsters their turn; a successful one is answered below.
-  if (keyCode == kKeyH && !AttemptFlight(game)) return;
+  if (keyCode == keys::kH && !AttemptFlight(game)) return;
   if (game.WindowClosed()) return;
   keyCode = 0;
   const std::string& data = game.Text(TextArea::TBDatos);
@@ -158,36 +144,36 @@ bool ExplorationKey(Game& game, int16_t& keyCode, int16_t shift) {
     case keys::kEnter:
       HandleCellMenu(game, game.CellMenuInput);
       return true;
-    case kKeyS:
+    case keys::kS:
       game.SetText(TextArea::TBDatos, ExitsReport(game));
       return true;
-    case kKeyE:
+    case keys::kE:
       game.SetText(TextArea::TBDatos, BeingsReport(game));
       return true;
-    case kKeyT:
+    case keys::kT:
       game.SetText(TextArea::TBDatos, ObjectsReport(game));
       return true;
     case keys::kF1:
       game.SetText(TextArea::TBDatos, kHelp);
       keyCode = 0;
       return true;
-    case kF2:
+    case keys::kF2:
       game.ReadCoordinates = !game.ReadCoordinates;
       game.SetText(TextArea::TBDatos, std::string("Lectura de coordenadas") +
                                           (game.ReadCoordinates ? " activada" : " desactivada"));
       keyCode = 0;
       return true;
-    case kF3:
+    case keys::kF3:
       NextPickupHero(game);
       keyCode = 0;
       return false;
-    case kF5:
+    case keys::kF5:
       if (shift == (kShiftMask | kControlMask)) CheckLabyrinth(game);
       return false;
-    case kF7:
+    case keys::kF7:
       AskToSave(game);
       return true;
-    case kF8:
+    case keys::kF8:
       AskToLoad(game);
       return true;
     default:
@@ -200,7 +186,7 @@ bool ExplorationKey(Game& game, int16_t& keyCode, int16_t shift) {
 void HandleKey(Game& game, int16_t& keyCode, int16_t shift) {
   LeaveCorner(game, keyCode);
   int16_t original = keyCode;
-  if (keyCode == kKeyG) {
+  if (keyCode == keys::kG) {
     OpenPartyDialog(game);
     return;
   }
@@ -208,7 +194,7 @@ void HandleKey(Game& game, int16_t& keyCode, int16_t shift) {
     CombatKey(game, keyCode);
     return;
   }
-  if (keyCode == kKeyC) {
+  if (keyCode == keys::kC) {
     TakeAll(game);
     return;
   }

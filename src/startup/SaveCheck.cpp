@@ -2,7 +2,6 @@
 // that a damaged save is refused whole instead of breaking the game half loaded.
 #include <charconv>
 #include <cstdint>
-#include <limits>
 
 #include "model/Cp1252.hpp"
 #include "startup/SaveFormat.hpp"
@@ -65,34 +64,44 @@ std::optional<bool> FlagField(std::string_view field) {
   return std::nullopt;
 }
 
+// Reads line 1 of A.dat field by field; Good() once every field was there and fit.
+class LineOneReader {
+ public:
+  explicit LineOneReader(std::vector<std::string_view> fields) : fields_(std::move(fields)) {}
+  template <class Integer>
+  void Whole(Integer& value, int64_t least, int64_t most) {
+    auto n = next_ < fields_.size() ? Number(fields_[next_], least, most) : std::nullopt;
+    ++next_;
+    if (n) {
+      value = static_cast<Integer>(*n);
+    } else {
+      good_ = false;
+    }
+  }
+  void YesNo(bool& flag) {
+    auto b = next_ < fields_.size() ? FlagField(fields_[next_]) : std::nullopt;
+    ++next_;
+    if (b) {
+      flag = *b;
+    } else {
+      good_ = false;
+    }
+  }
+  bool Good() const { return good_ && next_ == fields_.size(); }
+
+ private:
+  std::vector<std::string_view> fields_;
+  std::size_t next_ = 0;
+  bool good_ = true;
+};
+
 // Line 1 and the lock names. The cross-checks against the other files come later.
 bool ParseText(std::string_view text, SavedGame& out) {
   std::vector<std::string_view> lines = SplitLines(text);
   if (lines.size() < 1 + static_cast<std::size_t>(kLockNamesRequired)) return false;
-  std::vector<std::string_view> f = SplitFields(lines.front());
-  if (f.size() != 8) return false;
-  constexpr int64_t kMin16 = std::numeric_limits<int16_t>::min();
-  constexpr int64_t kMax16 = std::numeric_limits<int16_t>::max();
-  auto x = Number(f[0], kMin16, kMax16);
-  auto y = Number(f[1], kMin16, kMax16);
-  auto phase = Number(f[2], 1, 5);
-  auto room = Number(f[3], 0, kMax16);
-  auto difficulty = Number(f[4], 1, 5);
-  auto anyRecruited = FlagField(f[5]);
-  auto recruitingOpen = FlagField(f[6]);
-  auto recruited = Number(f[7], 0, 4);
-  if (!x || !y || !phase || !room || !difficulty || *difficulty == 4 || !anyRecruited ||
-      !recruitingOpen || !recruited) {
-    return false;
-  }
-  out.CursorX = static_cast<int16_t>(*x);
-  out.CursorY = static_cast<int16_t>(*y);
-  out.Phase = static_cast<int16_t>(*phase);
-  out.CurrentRoomIndex = static_cast<int16_t>(*room);
-  out.Difficulty = static_cast<int32_t>(*difficulty);
-  out.AnyRecruited = *anyRecruited;
-  out.RecruitingOpen = *recruitingOpen;
-  out.RecruitedCount = static_cast<int16_t>(*recruited);
+  LineOneReader lineOne(SplitFields(lines.front()));
+  LineOneFields(lineOne, out);
+  if (!lineOne.Good() || out.Difficulty == 4) return false;
   out.LockNames.clear();
   for (std::size_t k = 1; k < lines.size() && k <= static_cast<std::size_t>(kLockNamesWritten);
        ++k) {

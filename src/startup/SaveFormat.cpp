@@ -17,16 +17,24 @@ bool IsAscii(std::string_view s) {
   return true;
 }
 
-void WriteItems(ByteWriter& w, const Slots<Item, 20>& items) {
-  for (const Item& item : items) WriteItem(w, item);
-}
+// Writes line 1 of A.dat: the fields, comma-separated.
+class LineOneWriter {
+ public:
+  template <class Integer>
+  void Whole(Integer value, int64_t /*least*/, int64_t /*most*/) {
+    Next(std::to_string(value));
+  }
+  // "#TRUE#" and "#FALSE#": the way the text file writes a flag.
+  void YesNo(bool b) { Next(b ? "#TRUE#" : "#FALSE#"); }
+  const std::string& Line() const { return line_; }
 
-void ReadItems(ByteReader& r, Slots<Item, 20>& items) {
-  for (Item& item : items) ReadItem(r, item);
-}
-
-// "#TRUE#" and "#FALSE#": the way the text file writes a flag.
-const char* FlagText(bool b) { return b ? "#TRUE#" : "#FALSE#"; }
+ private:
+  void Next(const std::string& field) {
+    if (!line_.empty()) line_ += ',';
+    line_ += field;
+  }
+  std::string line_;
+};
 
 // A lock name as one line of A.dat: a line break inside it would end the line early.
 std::string LockNameLine(const std::string& name) {
@@ -115,172 +123,6 @@ Name100 ByteReader::Name() {
   return Name100(Cp1252ToUtf8(field));
 }
 
-void WriteItem(ByteWriter& w, const Item& item) {
-  w.Int16(item.Id);
-  w.Int16(item.X);
-  w.Int16(item.Y);
-  w.Name(item.Name);
-  w.Int16(item.IsMasculine);
-  w.Int16(item.IsPlural);
-  w.Int16(item.Quantity);
-  w.Int32(item.MaxDamage);
-  w.Int32(item.MaxHealing);
-  w.Int32(item.MagicShield);
-  w.Int32(item.AddedMagicDamage);
-  w.Int32(item.AttackBonus);
-  w.Int32(item.DefenceBonus);
-  w.Int32(item.ArmourBonus);
-  w.Int16(item.IsMelee);
-  w.Int16(item.IsSpell);
-  w.Int16(item.IsRanged);
-  w.Int16(item.IsTwoHanded);
-  w.Int16(item.KeyNo);
-  w.Int16(item.RestoresLife);
-  w.Int16(item.RestoresMagic);
-  w.Int16(item.SpellLevel);
-  w.Int16(item.Spare);
-  w.Int16(item.IsDecoration);
-  w.Int32(item.Price);
-  w.Int16(item.IsNatural);
-  w.Int16(item.IsBar);
-  w.Int16(item.BarPosition);
-  w.Int16(item.BarTargetRoom);
-  w.Int16(item.BarTargetExit);
-}
-
-void ReadItem(ByteReader& r, Item& item) {
-  item.Id = r.Int16();
-  item.X = r.Int16();
-  item.Y = r.Int16();
-  item.Name = r.Name();
-  item.IsMasculine = r.Int16();
-  item.IsPlural = r.Int16();
-  item.Quantity = r.Int16();
-  item.MaxDamage = r.Int32();
-  item.MaxHealing = r.Int32();
-  item.MagicShield = r.Int32();
-  item.AddedMagicDamage = r.Int32();
-  item.AttackBonus = r.Int32();
-  item.DefenceBonus = r.Int32();
-  item.ArmourBonus = r.Int32();
-  item.IsMelee = r.Int16();
-  item.IsSpell = r.Int16();
-  item.IsRanged = r.Int16();
-  item.IsTwoHanded = r.Int16();
-  item.KeyNo = r.Int16();
-  item.RestoresLife = r.Int16();
-  item.RestoresMagic = r.Int16();
-  item.SpellLevel = r.Int16();
-  item.Spare = r.Int16();
-  item.IsDecoration = r.Int16();
-  item.Price = r.Int32();
-  item.IsNatural = r.Int16();
-  item.IsBar = r.Int16();
-  item.BarPosition = r.Int16();
-  item.BarTargetRoom = r.Int16();
-  item.BarTargetExit = r.Int16();
-}
-
-void WriteBeing(ByteWriter& w, const Being& being) {
-  w.Int16(being.Id);
-  w.Int16(being.X);
-  w.Int16(being.Y);
-  w.Name(being.Name);
-  w.Int16(being.Strength);
-  w.Int16(being.Dexterity);
-  w.Int16(being.Constitution);
-  w.Int16(being.Power);
-  w.Int32(being.Life);
-  w.Int32(being.Magic);
-  w.Int32(being.MaxLife);
-  w.Int32(being.MaxMagic);
-  w.Int32(being.MeleeAttack);
-  w.Int32(being.RangedAttack);
-  w.Int32(being.MagicAttack);
-  w.Int32(being.Defence);
-  w.Int32(being.Armour);
-  WriteItems(w, being.Inventory);
-  WriteItem(w, being.RightHand);
-  WriteItem(w, being.LeftHand);
-  w.Int32(being.Coins);
-  WriteItem(w, being.Body);
-  w.Int16(being.Level);
-  w.Int32(being.Experience);
-  w.Int32(being.ExperienceFactor);
-  w.Int16(being.IsHero);
-}
-
-void ReadBeing(ByteReader& r, Being& being) {
-  being.Id = r.Int16();
-  being.X = r.Int16();
-  being.Y = r.Int16();
-  being.Name = r.Name();
-  being.Strength = r.Int16();
-  being.Dexterity = r.Int16();
-  being.Constitution = r.Int16();
-  being.Power = r.Int16();
-  being.Life = r.Int32();
-  being.Magic = r.Int32();
-  being.MaxLife = r.Int32();
-  being.MaxMagic = r.Int32();
-  being.MeleeAttack = r.Int32();
-  being.RangedAttack = r.Int32();
-  being.MagicAttack = r.Int32();
-  being.Defence = r.Int32();
-  being.Armour = r.Int32();
-  ReadItems(r, being.Inventory);
-  ReadItem(r, being.RightHand);
-  ReadItem(r, being.LeftHand);
-  being.Coins = r.Int32();
-  ReadItem(r, being.Body);
-  being.Level = r.Int16();
-  being.Experience = r.Int32();
-  being.ExperienceFactor = r.Int32();
-  being.IsHero = r.Int16();
-}
-
-void WriteExit(ByteWriter& w, const Exit& exit) {
-  w.Int16(exit.X);
-  w.Int16(exit.Y);
-  w.Name(exit.Kind);
-  w.Int16(exit.IsOpen);
-  w.Int16(exit.LockNo);
-  w.Int16(exit.Side);
-  w.Int16(exit.TargetRoom);
-  w.Int16(exit.Spare);
-}
-
-void ReadExit(ByteReader& r, Exit& exit) {
-  exit.X = r.Int16();
-  exit.Y = r.Int16();
-  exit.Kind = r.Name();
-  exit.IsOpen = r.Int16();
-  exit.LockNo = r.Int16();
-  exit.Side = r.Int16();
-  exit.TargetRoom = r.Int16();
-  exit.Spare = r.Int16();
-}
-
-void WriteRoom(ByteWriter& w, const Room& room) {
-  w.Int16(room.Index);
-  w.Int16(room.Width);
-  w.Int16(room.Height);
-  w.Name(room.Name);
-  for (const Exit& exit : room.Exits) WriteExit(w, exit);
-  WriteItems(w, room.Items);
-  for (int16_t being : room.Beings) w.Int16(being);
-}
-
-void ReadRoom(ByteReader& r, Room& room) {
-  room.Index = r.Int16();
-  room.Width = r.Int16();
-  room.Height = r.Int16();
-  room.Name = r.Name();
-  for (Exit& exit : room.Exits) ReadExit(r, exit);
-  ReadItems(r, room.Items);
-  for (int16_t& being : room.Beings) being = r.Int16();
-}
-
 std::array<std::string, kFileCount> EncodeSave(const Game& game) {
   std::array<std::string, kFileCount> files;
   auto file = [&files](SaveFile f) -> std::string& {
@@ -288,10 +130,9 @@ std::array<std::string, kFileCount> EncodeSave(const Game& game) {
   };
 
   std::string& a = file(SaveFile::A);
-  a = std::to_string(game.CursorX) + "," + std::to_string(game.CursorY) + "," +
-      std::to_string(game.Phase) + "," + std::to_string(game.CurrentRoomIndex) + "," +
-      std::to_string(game.Difficulty) + "," + FlagText(game.AnyRecruited) + "," +
-      FlagText(game.RecruitingOpen) + "," + std::to_string(game.RecruitedCount) + "\r\n";
+  LineOneWriter lineOne;
+  LineOneFields(lineOne, game);
+  a = lineOne.Line() + "\r\n";
   for (int k = 1; k <= kLockNamesWritten; ++k) {
     a += LockNameLine(game.LockNames.Has(k) ? game.LockNames(k) : std::string());
     a += "\r\n";

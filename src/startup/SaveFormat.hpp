@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,23 @@ inline constexpr int kMostEntries = 32767;
 // A.dat is a few hundred bytes; anything far beyond is not a saved game.
 inline constexpr std::uintmax_t kMostTextBytes = 64 * 1024;
 
+// Line 1 of A.dat, once: the game's scalars in order, each with the range a reader
+// accepts. `io` writes them from the Game or reads them into a SavedGame: Whole for a
+// number, YesNo for a flag.
+template <class Io, class State>
+void LineOneFields(Io& io, State& s) {
+  constexpr int64_t kMin16 = std::numeric_limits<int16_t>::min();
+  constexpr int64_t kMax16 = std::numeric_limits<int16_t>::max();
+  io.Whole(s.CursorX, kMin16, kMax16);
+  io.Whole(s.CursorY, kMin16, kMax16);
+  io.Whole(s.Phase, 1, 5);
+  io.Whole(s.CurrentRoomIndex, 0, kMax16);
+  io.Whole(s.Difficulty, 1, 5);  // 4 is no difficulty either: checked after reading
+  io.YesNo(s.AnyRecruited);
+  io.YesNo(s.RecruitingOpen);
+  io.Whole(s.RecruitedCount, 0, 4);
+}
+
 // Writes records into a file being built: it grows the file by the bytes it is told
 // the records take and fills them in. Writing more is a program fault and throws.
 class ByteWriter {
@@ -52,6 +70,10 @@ class ByteWriter {
   void Int32(int32_t v);
   // 100 bytes: the name in Windows-1252, padded with blanks.
   void Name(const Name100& name);
+  // A record's field, by its width (see RecordFields).
+  void Field(int16_t v) { Int16(v); }
+  void Field(int32_t v) { Int32(v); }
+  void Field(const Name100& name) { Name(name); }
   // Bytes promised but not written yet.
   std::size_t Left() const { return out_.size() - pos_; }
 
@@ -69,6 +91,10 @@ class ByteReader {
   int16_t Int16();
   int32_t Int32();
   Name100 Name();
+  // A record's field, by its width (see RecordFields).
+  void Field(int16_t& v) { v = Int16(); }
+  void Field(int32_t& v) { v = Int32(); }
+  void Field(Name100& name) { name = Name(); }
   std::size_t Position() const { return pos_; }
   // False once a name held a control character: no name the game writes has one.
   bool NamesClean() const { return namesClean_; }
@@ -84,14 +110,100 @@ class ByteReader {
 // byte below 32, DEL, or one of the five bytes the code page leaves undefined.
 bool HasControlCharacter(std::string_view bytes);
 
-void WriteItem(ByteWriter& w, const Item& item);
-void WriteBeing(ByteWriter& w, const Being& being);
-void WriteExit(ByteWriter& w, const Exit& exit);
-void WriteRoom(ByteWriter& w, const Room& room);
-void ReadItem(ByteReader& r, Item& item);
-void ReadBeing(ByteReader& r, Being& being);
-void ReadExit(ByteReader& r, Exit& exit);
-void ReadRoom(ByteReader& r, Room& room);
+// Every record's fields, once, in the order and the widths the files hold them. `io`
+// is a ByteWriter (the record const) or a ByteReader: the same list writes a record and
+// reads it back.
+template <class Io, class ItemRecord>
+void ItemFields(Io& io, ItemRecord& item) {
+  io.Field(item.Id);
+  io.Field(item.X);
+  io.Field(item.Y);
+  io.Field(item.Name);
+  io.Field(item.IsMasculine);
+  io.Field(item.IsPlural);
+  io.Field(item.Quantity);
+  io.Field(item.MaxDamage);
+  io.Field(item.MaxHealing);
+  io.Field(item.MagicShield);
+  io.Field(item.AddedMagicDamage);
+  io.Field(item.AttackBonus);
+  io.Field(item.DefenceBonus);
+  io.Field(item.ArmourBonus);
+  io.Field(item.IsMelee);
+  io.Field(item.IsSpell);
+  io.Field(item.IsRanged);
+  io.Field(item.IsTwoHanded);
+  io.Field(item.KeyNo);
+  io.Field(item.RestoresLife);
+  io.Field(item.RestoresMagic);
+  io.Field(item.SpellLevel);
+  io.Field(item.Spare);
+  io.Field(item.IsDecoration);
+  io.Field(item.Price);
+  io.Field(item.IsNatural);
+  io.Field(item.IsBar);
+  io.Field(item.BarPosition);
+  io.Field(item.BarTargetRoom);
+  io.Field(item.BarTargetExit);
+}
+
+template <class Io, class BeingRecord>
+void BeingFields(Io& io, BeingRecord& being) {
+  io.Field(being.Id);
+  io.Field(being.X);
+  io.Field(being.Y);
+  io.Field(being.Name);
+  io.Field(being.Strength);
+  io.Field(being.Dexterity);
+  io.Field(being.Constitution);
+  io.Field(being.Power);
+  io.Field(being.Life);
+  io.Field(being.Magic);
+  io.Field(being.MaxLife);
+  io.Field(being.MaxMagic);
+  io.Field(being.MeleeAttack);
+  io.Field(being.RangedAttack);
+  io.Field(being.MagicAttack);
+  io.Field(being.Defence);
+  io.Field(being.Armour);
+  for (auto& item : being.Inventory) ItemFields(io, item);
+  ItemFields(io, being.RightHand);
+  ItemFields(io, being.LeftHand);
+  io.Field(being.Coins);
+  ItemFields(io, being.Body);
+  io.Field(being.Level);
+  io.Field(being.Experience);
+  io.Field(being.ExperienceFactor);
+  io.Field(being.IsHero);
+}
+
+template <class Io, class ExitRecord>
+void ExitFields(Io& io, ExitRecord& exit) {
+  io.Field(exit.X);
+  io.Field(exit.Y);
+  io.Field(exit.Kind);
+  io.Field(exit.IsOpen);
+  io.Field(exit.LockNo);
+  io.Field(exit.Side);
+  io.Field(exit.TargetRoom);
+  io.Field(exit.Spare);
+}
+
+template <class Io, class RoomRecord>
+void RoomFields(Io& io, RoomRecord& room) {
+  io.Field(room.Index);
+  io.Field(room.Width);
+  io.Field(room.Height);
+  io.Field(room.Name);
+  for (auto& exit : room.Exits) ExitFields(io, exit);
+  for (auto& item : room.Items) ItemFields(io, item);
+  for (auto& being : room.Beings) io.Field(being);
+}
+
+inline void WriteBeing(ByteWriter& w, const Being& being) { BeingFields(w, being); }
+inline void WriteRoom(ByteWriter& w, const Room& room) { RoomFields(w, room); }
+inline void ReadBeing(ByteReader& r, Being& being) { BeingFields(r, being); }
+inline void ReadRoom(ByteReader& r, Room& room) { RoomFields(r, room); }
 
 // The six files' bytes for the game as it stands.
 std::array<std::string, kFileCount> EncodeSave(const Game& game);

@@ -206,7 +206,7 @@ std::optional<SaveProblem> LoadSave(Game& game, const fs::path& dir) {
 void RebuildRoomSound(Game& game) {
   namespace ch = effect_channel;
   StopEffect(game, ch::kTemple);
-  RefreshBeacons(game, true);
+  RefreshBeacons(game, Beacons::Restart);
   const Room& room = game.CurrentRoom;
   const std::string name = room.Name.Trimmed();
   if (name == kTempleName) PlayCue(game, "santuario", game.CursorX, game.CursorY, kFalse);

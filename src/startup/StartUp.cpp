@@ -4,7 +4,9 @@
 
 #include "board/Board.hpp"
 #include "generation/Generation.hpp"
+#include "generation/PhaseChange.hpp"
 #include "sound/Sound.hpp"
+#include "startup/Keyboard.hpp"
 #include "startup/SaveLoad.hpp"
 
 namespace zorvek {
@@ -39,6 +41,9 @@ std::string SoundDirFor(const std::string& filesDir) {
 }  // namespace
 
 void StartGameWindow(Game& game) {
+  // The board leaves the end of a phase and the walk out of a shop to these.
+  game.Hooks.PhaseEnded = [](Game& g) { CompletePhase(g); };
+  game.Hooks.PressKey = [](Game& g, int16_t keyCode) { HandleKey(g, keyCode, 0); };
   game.SoundDir = SoundDirFor(game.settings().FilesDir());
   game.ReadCoordinates = true;
   game.RecruitingOpen = true;
@@ -50,7 +55,7 @@ void StartGameWindow(Game& game) {
   game.CursorX = 1;
   game.CursorY = 1;
   InitSounds(game);
-  EnterRoom(game, 1, -1, false);
+  EnterRoom(game, 1, WallSide::None, DataLine::Clear);
   if (game.LoadOnStart) ResumeSavedGame(game);
   DescribeCell(game);
 }

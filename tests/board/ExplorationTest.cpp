@@ -78,7 +78,7 @@ TEST_F(Exploration, TempleHealsEveryoneEvenTheFallen) {
   ASSERT_GT(temple, 0);
   t.game.Party(1).Life = -3;
   t.game.Party(4).Magic = 0;
-  EnterRoom(t.game, temple, -1, false);
+  EnterRoom(t.game, temple, WallSide::None, DataLine::Clear);
   for (const Being& h : t.game.Party) {
     EXPECT_EQ(h.Life, h.MaxLife);
     EXPECT_EQ(h.Magic, h.MaxMagic);

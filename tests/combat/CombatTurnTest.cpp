@@ -30,7 +30,7 @@ struct Fight : ::testing::Test {
   Fight() : t(RunSettings{"/tmp", 5}) {
     t.Start({1, 2, 3, 4});
     g.RecruitingOpen = false;
-    EnterRoom(g, 4, -1, false);
+    EnterRoom(g, 4, WallSide::None, DataLine::Clear);
     g.CurrentRoom.Beings = {};
     g.CurrentRoom.Items = {};
     g.Rooms(4) = g.CurrentRoom;
@@ -221,7 +221,7 @@ TEST_F(Fight, FlightSucceedsOnHalfTheDrawsAndCostsExperience) {
   EXPECT_EQ(g.Party(1).Experience, -30);
   EXPECT_EQ(g.Party(3).Experience, -20);
 
-  EnterRoom(g, 4, -1, false);
+  EnterRoom(g, 4, WallSide::None, DataLine::Clear);
   g.InCombat = true;
   t.random.Play({0.49, 0.0});
   t.Press(72);

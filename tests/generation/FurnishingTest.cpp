@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "board/Board.hpp"
 #include "generation/Generation.hpp"
 #include "support/TestGame.hpp"
 

@@ -49,7 +49,7 @@ inline std::unique_ptr<TestGame> NewGame(const fs::path& dir, int seed, int phas
   StartGameWindow(t->game);
   if (phase > 1) {
     BuildPhaseDungeon(t->game, phase);
-    EnterRoom(t->game, 1, -1, false);
+    EnterRoom(t->game, 1, WallSide::None, DataLine::Clear);
   }
   return t;
 }

@@ -163,7 +163,7 @@ TEST(ShopVisit, ABuyLastsBeyondTheVisit) {
     EXPECT_TRUE(model.Act("Option1", 1) && model.Act("List1", 0));
     EXPECT_TRUE(model.Act("CBComprarOb", std::nullopt));
   };
-  EnterRoom(game, shopRoom, -1, false);
+  EnterRoom(game, shopRoom, WallSide::None, DataLine::Clear);
   ASSERT_EQ(g.t.ui.Dialogs, std::vector<DialogId>{DialogId::DLGTienda});
   EXPECT_EQ(g.Hero(2).Inventory(1).Name.Trimmed(), ware);
   EXPECT_EQ(game.Rooms(shopRoom).Items(1).Name.Trimmed(), next);

@@ -96,7 +96,7 @@ TEST_F(SoundCueRules, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
   PutObject(4, "Pocion", 6, 4);    // two columns away
   PutObject(5, "Daga", 4, 4);      // the party's own cell
   PutObject(11, "Escudo", 4, 4);   // slots past 10 have no beacon
-  RefreshBeacons(game, true);
+  RefreshBeacons(game, Beacons::Restart);
   EXPECT_EQ(t.sound.Grep("E16"),
             (Lines{"E16 stop", "E16 play loop", "E16 prop 1 -22", "E16 prop 3 80"}));
   EXPECT_EQ(t.sound.Grep("E17"), (Lines{"E17 stop", "E17 prop 1 -22", "E17 prop 3 80"}));
@@ -107,12 +107,12 @@ TEST_F(SoundCueRules, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
   EXPECT_EQ(t.sound.Grep("E20").back(), "E20 prop 3 82");
   EXPECT_EQ(t.sound.Grep("E25").front(), "E25 stop");
   t.sound.Take();
-  RefreshBeacons(game, false);  // levels only
+  RefreshBeacons(game, Beacons::LevelOnly);  // levels only
   EXPECT_EQ(t.sound.Grep("E16"), (Lines{"E16 prop 1 -22", "E16 prop 3 80"}));
   for (const std::string& line : t.sound.Log) EXPECT_FALSE(line.ends_with(" play loop")) << line;
   game.CurrentRoom.Name = "Tienda";  // shops have none: the ten are only stopped
   t.sound.Take();
-  RefreshBeacons(game, true);
+  RefreshBeacons(game, Beacons::Restart);
   EXPECT_EQ(t.sound.Take().size(), 10u);
 }
 

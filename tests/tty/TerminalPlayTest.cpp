@@ -126,7 +126,7 @@ DoorVisit SaveBeforeADoor(const std::string& dir, int seed, Standing standing = 
   }
   EXPECT_NE(host, 0);
   if (standing.AtTheLastStairs) game.Phase = 5;
-  zorvek::EnterRoom(game, host, -1, true);
+  zorvek::EnterRoom(game, host, zorvek::WallSide::None, zorvek::DataLine::Keep);
   const zorvek::Room& room = game.CurrentRoom;
   // The floor cell inside the door, and one beside it along the wall.
   int16_t x = std::clamp<int16_t>(door.X, 1, room.Width);

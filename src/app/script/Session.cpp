@@ -94,7 +94,7 @@ void Session::Do(const EnterLine& enter) {
   if (!game_.Rooms.Has(enter.Room)) {
     throw ScriptError("enter: la sala " + std::to_string(enter.Room) + " no existe");
   }
-  EnterRoom(game_, enter.Room, -1, false);
+  EnterRoom(game_, enter.Room, WallSide::None, DataLine::Clear);
   if (enter.Cell) {
     game_.CursorX = static_cast<int16_t>(enter.Cell->first);
     game_.CursorY = static_cast<int16_t>(enter.Cell->second);

@@ -1,7 +1,9 @@
 #include <array>
 #include <string>
 
-#include "generation/Builder.hpp"
+#include "board/Board.hpp"
+#include "model/Numbers.hpp"
+#include "model/Text.hpp"
 
 namespace zorvek {
 
