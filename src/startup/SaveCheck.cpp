@@ -263,6 +263,11 @@ std::optional<SaveProblem> DecodeSave(const SaveBytes& files, SavedGame& out) {
       !InRange(out.CursorX, 0, here.Width + 1) || !InRange(out.CursorY, 0, here.Height + 1)) {
     return SaveProblem{SaveFile::A, false};
   }
+  // The game keeps the stored copy of the party's room as the party sees it.
+  const Room& stored = out.Rooms(out.CurrentRoomIndex);
+  if (stored.Name != here.Name || stored.Items != here.Items) {
+    return SaveProblem{SaveFile::E, false};
+  }
   return std::nullopt;
 }
 

@@ -93,6 +93,7 @@ TEST(DamagedSave, IsRefusedNamingTheFileAndTheGameGoesOnUntouched) {
       {5, [&](std::string& f) { PutU16(f, room + 4, -1); }},
       {5, [&](std::string& f) { PutU16(f, room + 676 + 148, -300); }},
       {4, [](std::string& e) { PutU16(e, 2, 0); }},  // the party's room has no width
+      {4, [](std::string& e) { e.at(6) = 'X'; }},    // not the stored copy of that room
   };
   for (std::size_t f = 0; f < 6; ++f) {
     harms.push_back({f, nullptr});
