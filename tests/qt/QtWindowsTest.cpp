@@ -378,6 +378,8 @@ class QtWindowsTest : public QObject {
       tick();
       QCOMPARE(window->TicksDelivered(TimerId::TMRRecuperacion), 2);
       heldDuringBox = window->TicksHeld(TimerId::TMRRecuperacion);
+      QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Sí"));
+      QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("&No"));
       box->button(QMessageBox::No)->click();
     });
     QTest::keyClick(window->TextWidget(TextArea::TBDatos), Qt::Key_F8);

@@ -41,6 +41,7 @@ TEST(DamagedSave, IsRefusedNamingTheFileAndTheGameGoesOnUntouched) {
   for (std::size_t k = 0; k < 6; ++k) pristine.at(k) = ReadBytes(dir / kSaveFiles.at(k));
   const int rooms = saved->game.Rooms.Count();
   const int beings = saved->game.DungeonBeings.Upper();
+  const int width = saved->game.CurrentRoom.Width;
   const std::string a = pristine.at(0);
   auto line1 = [&](const std::string& line) {
     return [line](std::string& text) { text.replace(0, text.find('\r'), line); };
@@ -65,6 +66,7 @@ TEST(DamagedSave, IsRefusedNamingTheFileAndTheGameGoesOnUntouched) {
       {0, line1("1,1,1," + std::to_string(rooms) + ",1,#TRUE#,#FALSE#,2")},
       {0, line1("1,99,1,1,1,#TRUE#,#FALSE#,2")},
       {0, line1("99,1,1,1,1,#TRUE#,#FALSE#,2")},
+      {0, line1(std::to_string(width + 2) + ",1,1,1,1,#TRUE#,#FALSE#,2")},  // past the wall
       {0, line1("1,1,1,1,1,#TRUE#,#FALSE#,3")},  // two heroes march, three were recruited
       {1, [](std::string& b) { b.replace(kBeing + 6, 100, b.substr(6, 100)); }},  // twice
       {1, [](std::string& b) { b.replace(3978, 4, "\xff\xff\xff\xff"); }},        // debts

@@ -308,6 +308,8 @@ TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndWithOneSavedByF7ResumesIt) {
   fresh->game.CursorX = 2;
   fresh->ui.YesNoAnswers = {Answer::No, Answer::Yes};
   fresh->Press(118);
+  EXPECT_EQ(fresh->ui.Boxes.back().Text,
+            "¿Realmente desea guardar la partida? (La grabación anterior se perderá)");
   EXPECT_FALSE(fs::exists(dir / "A.dat"));
   fresh->Press(118);
   TestGame resumed(RunSettings{dir.string(), 14});
