@@ -373,17 +373,21 @@ class QtWindowsTest : public QObject {
     tick();
     QCOMPARE(window->TicksDelivered(TimerId::TMRRecuperacion), 2);
     int heldDuringBox = 0;
+    QString yes;
+    QString no;
     WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
       tick();
       tick();
       QCOMPARE(window->TicksDelivered(TimerId::TMRRecuperacion), 2);
       heldDuringBox = window->TicksHeld(TimerId::TMRRecuperacion);
-      QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Sí"));
-      QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("&No"));
+      yes = box->button(QMessageBox::Yes)->text();
+      no = box->button(QMessageBox::No)->text();
       box->button(QMessageBox::No)->click();
     });
     QTest::keyClick(window->TextWidget(TextArea::TBDatos), Qt::Key_F8);
     QCOMPARE(heldDuringBox, 2);
+    QCOMPARE(yes, QStringLiteral("&Sí"));
+    QCOMPARE(no, QStringLiteral("&No"));
     tick();
     QCOMPARE(window->TicksDelivered(TimerId::TMRRecuperacion), 3);
   }

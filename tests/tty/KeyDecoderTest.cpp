@@ -164,6 +164,7 @@ TEST(KeyDecoder, EveryLetterAndControlLetterIsItsKey) {
     EXPECT_EQ(One(std::string(1, static_cast<char>(c - 'a' + 1))), (Key{code, kCtrl, ""})) << c;
   }
   EXPECT_EQ(One("\xf0\x9f\x8e\xb2").Text, "\xf0\x9f\x8e\xb2");
+  EXPECT_EQ(One("\xf4\x80\x80\x80").Text, "\xf4\x80\x80\x80");  // U+100000, lead F4
 }
 
 TEST(KeyDecoder, GarbageNeverWaitsForeverNorSwallowsTheNextKey) {
