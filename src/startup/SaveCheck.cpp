@@ -2,6 +2,8 @@
 // that a damaged save is refused whole instead of breaking the game half loaded.
 #include <charconv>
 #include <cstdint>
+#include <limits>
+#include <set>
 
 #include "model/Cp1252.hpp"
 #include "startup/SaveFormat.hpp"
@@ -176,6 +178,31 @@ bool RoomFits(const Room& room, const Bounds& bounds) {
   return true;
 }
 
+// The party as the game keeps it: as many heroes as line 1 says were recruited, each
+// once, none with debts, and none of them still waiting in a room to be recruited.
+std::optional<SaveFile> PartyProblem(const SavedGame& saved) {
+  std::set<std::string> names;
+  for (const Being& hero : saved.Party) {
+    if (hero.Coins < 0) return SaveFile::B;
+    const std::string name = hero.Name.Trimmed();
+    if (!name.empty() && !names.insert(name).second) return SaveFile::B;
+  }
+  if (static_cast<int>(names.size()) != saved.RecruitedCount) return SaveFile::A;
+  auto waits = [&](const Room& room) {
+    for (int16_t index : room.Beings) {
+      if (index < 1 || !saved.DungeonBeings.Has(index)) continue;
+      const Being& b = saved.DungeonBeings(index);
+      if (IsSet(b.IsHero) && names.count(b.Name.Trimmed()) != 0) return true;
+    }
+    return false;
+  };
+  if (waits(saved.CurrentRoom)) return SaveFile::E;
+  for (const Room& room : saved.Rooms) {
+    if (waits(room)) return SaveFile::F;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool SizeFits(SaveFile file, std::uintmax_t size) {
@@ -240,10 +267,16 @@ std::optional<SaveProblem> DecodeSave(const SaveBytes& files, SavedGame& out) {
   if (!RoomFits(here, bounds) || here.Width < 1 || here.Height < 1) {
     return SaveProblem{SaveFile::E, false};
   }
+  if (auto file = PartyProblem(out)) return SaveProblem{*file, false};
   // The scalars of line 1 that point into the other files.
   if (!InRange(out.CurrentRoomIndex, 0, bounds.Rooms - 1) ||
       !InRange(out.CursorX, 0, here.Width + 1) || !InRange(out.CursorY, 0, here.Height + 1)) {
     return SaveProblem{SaveFile::A, false};
+  }
+  // The game keeps the stored copy of the party's room as the party sees it.
+  const Room& stored = out.Rooms(out.CurrentRoomIndex);
+  if (stored.Name != here.Name || stored.Items != here.Items) {
+    return SaveProblem{SaveFile::E, false};
   }
   return std::nullopt;
 }

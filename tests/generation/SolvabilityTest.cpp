@@ -70,5 +70,24 @@ TEST_F(SmallDungeon, ABarredDoorOpensOnceItsBarsRoomIsReached) {
   EXPECT_TRUE(CheckSolvable(game));
 }
 
+// The walk tries every exit slot: the way on may stand in any of the five.
+TEST_F(SmallDungeon, TheWayOnMayStandInAnyExitSlot) {
+  const Exit door = game.Rooms(1).Exits(2);
+  for (int slot = 1; slot <= 5; ++slot) {
+    game.Rooms(1).Exits = {};
+    game.Rooms(1).Exits(slot) = door;
+    EXPECT_TRUE(CheckSolvable(game)) << slot;
+  }
+}
+
+// Reaching the staircase is not enough: the boss's room must be reached too.
+TEST_F(SmallDungeon, AWayPastTheBossIsNoSolution) {
+  game.Rooms(1).Exits(3) = {.X = 5, .Y = 2, .Kind = "puerta", .IsOpen = kTrue, .Side = 3};
+  bossDoor().IsOpen = kFalse;
+  EXPECT_FALSE(CheckSolvable(game));
+  bossDoor().IsOpen = kTrue;
+  EXPECT_TRUE(CheckSolvable(game));
+}
+
 }  // namespace
 }  // namespace zorvek::testing

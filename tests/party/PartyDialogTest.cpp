@@ -57,7 +57,7 @@ TEST_F(PartyDialogs, TheSheetAndTheListShowTheHero) {
 
 TEST_F(PartyDialogs, MarchingPositionsChangeOnlyForAnswersOneToFour) {
   PartyDialog& d = Open();
-  for (const char* answer : {"", "5", "texto", "0.5"}) {
+  for (const char* answer : {"", "5", "texto", "0.5", "4.7"}) {
     Answer(answer);
     ASSERT_TRUE(d.Act("Command1", std::nullopt));
     EXPECT_EQ(Hero(1).Name.Trimmed(), "Urso, guerrero humano") << answer;
@@ -114,6 +114,7 @@ TEST_F(PartyDialogs, EveryRefusalIsToldAndChangesNothing) {
           "izquierda");
   Hero(1).Inventory(1) = Thing("Peto", 0, 25, 0, 1);
   refused(3, "MnuOpcIzq", {}, "Ese objeto no se puede colocar en la mano");
+  refused(3, "MnuOpcDer", {}, "Ese objeto no se puede colocar en la mano");
   Hero(1).Inventory(1) = Thing("Libro Ianse staea");
   refused(3, "MnuOpcDarLis", 3,
           "Urso, guerrero humano no está dispuesto a dar un libro arcano a alguien no iniciado "

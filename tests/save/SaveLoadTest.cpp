@@ -42,7 +42,7 @@ TEST_P(SaveThenLoad, RestoresIdenticalTablesWithTheSameBounds) {
   g.Party(3).Name = "Ñandú";
   for (int k = 0; k < 100; ++k)
     g.Party(3).Inventory(1).Name = g.Party(3).Inventory(1).Name.Raw() + "€";
-  g.Party(4).Coins = -123456789;
+  g.Party(4).Life = -123456789;  // a Long below zero: a dead hero
   g.Party(4).Experience = 2147483647;
   g.Difficulty = 5;
   ASSERT_TRUE(GuardarPartida(g));
@@ -308,6 +308,8 @@ TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndWithOneSavedByF7ResumesIt) {
   fresh->game.CursorX = 2;
   fresh->ui.YesNoAnswers = {Answer::No, Answer::Yes};
   fresh->Press(118);
+  EXPECT_EQ(fresh->ui.Boxes.back().Text,
+            "¿Realmente desea guardar la partida? (La grabación anterior se perderá)");
   EXPECT_FALSE(fs::exists(dir / "A.dat"));
   fresh->Press(118);
   TestGame resumed(RunSettings{dir.string(), 14});

@@ -57,10 +57,11 @@ TEST(ScriptParsing, KeyNamesMapToTheWindowsKeyCodes) {
 
 TEST(ScriptParsing, MalformedLinesNameTheirLineNumber) {
   const char* bad[] = {
-      "jump",       "key Q ctrl+meta", "key Left shift extra",
-      "tick reloj", "party Option1 4", "party OKButton 1",
-      "shop Nada",  "shop List2 x",    "enter",
-      "enter 3 1",  "enter -1",        "dump now",
+      "jump",        "key Q ctrl+meta", "key Left shift extra",
+      "tick reloj",  "party Option1 4", "party OKButton 1",
+      "shop Nada",   "shop List2 x",    "enter",
+      "enter 3 1",   "enter -1",        "dump now",
+      "enter 32768", "enter 2 1 32768",
   };
   for (const char* line : bad) {
     std::string text = "key Up\n\n";
@@ -99,6 +100,16 @@ TEST(ScriptRunner, CommandLineTakesTheContractsOptions) {
   EXPECT_FALSE(ParseCommandLine(3, noScript, ".").Error.empty());
   const char* badSeed[] = {"zorvek-script", "--seed", "siete", "s"};
   EXPECT_FALSE(ParseCommandLine(4, badSeed, ".").Error.empty());
+  // Every value of the phase and the difficulty the game knows is taken; no other is.
+  for (const char* flag : {"--phase", "--difficulty"}) {
+    for (int n = -1; n <= 7; ++n) {
+      const std::string value = std::to_string(n);
+      const char* args[] = {"zorvek-script", flag, value.c_str(), "s"};
+      const bool known =
+          std::string(flag) == "--phase" ? n >= 1 && n <= 5 : n == 1 || n == 2 || n == 3 || n == 5;
+      EXPECT_EQ(ParseCommandLine(4, args, ".").Error.empty(), known) << flag << " " << n;
+    }
+  }
   const char* defaults[] = {"zorvek-script", "s"};
   EXPECT_EQ(ParseCommandLine(2, defaults, "/bin").Options.Dir, "/bin");
   EXPECT_TRUE(ParseCommandLine(2, defaults, "/bin").Options.Party);

@@ -56,6 +56,17 @@ TEST_F(Shop, OpensOnTheShelvesWithTheLivingHeroesToChoose) {
   EXPECT_EQ(Open().SelectedHero(), 2);
 }
 
+TEST_F(Shop, APriceIsPaidInFullOrNotAtAll) {
+  Hero(1).Coins = 11;
+  Open();
+  Buy(0);
+  EXPECT_EQ(LastBox(), "Me temo que no tiene suficientes monedas para pagar lo que quiere");
+  EXPECT_EQ(Hero(1).Coins, 11);
+  Hero(1).Coins = 12;
+  Buy(0);
+  EXPECT_EQ(Hero(1).Coins, 0);
+}
+
 TEST_F(Shop, BuyingPaysStacksAndClosesUpTheShelves) {
   Open();
   Buy(1);

@@ -116,5 +116,13 @@ TEST_F(SoundCueRules, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
   EXPECT_EQ(t.sound.Take().size(), 10u);
 }
 
+TEST_F(SoundCueRules, TheLastColumnAndRowAlsoHaveOneBeaconACell) {
+  PutObject(1, "Monedas", 15, 15);
+  PutObject(2, "Yelmo", 15, 15);
+  RefreshBeacons(game, true);
+  EXPECT_EQ(t.sound.Grep("E16 play").size(), 1u);
+  EXPECT_TRUE(t.sound.Grep("E17 play").empty());
+}
+
 }  // namespace
 }  // namespace zorvek

@@ -55,8 +55,9 @@ void ForEachWorldItem(const Game& game, const Visit& visit) {
   for (const Being& hero : game.Party) {
     ForEachItem(hero, [&](const Item& item) { visit(item, {-1, 0}); });
   }
-  for (const auto& [index, r] : standing) {
-    ForEachItem(game.DungeonBeings(index), [&](const Item& item) { visit(item, {r, index}); });
+  for (const auto& entry : standing) {
+    const Place place{entry.second, entry.first};
+    ForEachItem(game.DungeonBeings(entry.first), [&](const Item& item) { visit(item, place); });
   }
 }
 

@@ -153,6 +153,20 @@ TEST(KeyDecoder, EscapeBeforeEscapeOrAfterTheWaitIsAKeyOfItsOwn) {
   EXPECT_EQ(d.Feed("3"), (std::vector<Key>{{51, 0, "3"}}));
 }
 
+// Every letter in either case is its key, Control and a letter (those that are no
+// Tab, Enter or Backspace) is that key with Control, and a letter of four bytes is typed.
+TEST(KeyDecoder, EveryLetterAndControlLetterIsItsKey) {
+  for (char c = 'a'; c <= 'z'; ++c) {
+    const auto code = static_cast<int16_t>(c - 'a' + 'A');
+    EXPECT_EQ(One(std::string(1, c)).Code, code) << c;
+    EXPECT_EQ(One(std::string(1, static_cast<char>(code))).Code, code) << c;
+    if (c == 'h' || c == 'i' || c == 'j' || c == 'm') continue;
+    EXPECT_EQ(One(std::string(1, static_cast<char>(c - 'a' + 1))), (Key{code, kCtrl, ""})) << c;
+  }
+  EXPECT_EQ(One("\xf0\x9f\x8e\xb2").Text, "\xf0\x9f\x8e\xb2");
+  EXPECT_EQ(One("\xf4\x80\x80\x80").Text, "\xf4\x80\x80\x80");  // U+100000, lead F4
+}
+
 TEST(KeyDecoder, GarbageNeverWaitsForeverNorSwallowsTheNextKey) {
   KeyDecoder d;
   // Unknown sequences are keys without a code.

@@ -139,6 +139,7 @@ DoorVisit SaveBeforeADoor(const std::string& dir, int seed, Standing standing = 
 
   zorvek::Being& hero = game.Party(1);
   hero = game.DungeonBeings(1);
+  game.Rooms(1).Beings(1) = 0;  // recruited: no longer waiting in the cells
   hero.Coins = 5000;
   if (standing.HeroLife > 0) hero.Life = standing.HeroLife;
   hero.Experience = zorvek::ExperienceForNextLevel(hero.ExperienceFactor, hero.Level) + 1;

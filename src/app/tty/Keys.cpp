@@ -341,6 +341,11 @@ Parsed ParseOne(std::string_view b) {
 }  // namespace
 
 std::vector<Key> KeyDecoder::Feed(std::string_view bytes) {
+  // A CR LF that two reads split is still one Enter.
+  if (afterCr_ && pending_.empty() && !bytes.empty() && bytes.front() == '\n') {
+    bytes.remove_prefix(1);
+  }
+  afterCr_ = false;
   pending_.append(bytes);
   std::vector<Key> keys;
   std::size_t at = 0;
@@ -350,6 +355,8 @@ std::vector<Key> KeyDecoder::Feed(std::string_view bytes) {
     keys.push_back(std::move(p.Result));
     at += p.Used;
   }
+  afterCr_ = at == pending_.size() && !keys.empty() && keys.back().Code == kEnter &&
+             pending_[at - 1] == '\r';
   pending_.erase(0, at);
   if (pending_.size() > kLongestSequence) {
     keys.push_back(Key{});

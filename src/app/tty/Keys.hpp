@@ -37,6 +37,7 @@ class KeyDecoder {
 
  private:
   std::string pending_;
+  bool afterCr_ = false;  // the last read ended in CR: a LF opening the next is part of it
 };
 
 // A key press as the game window's key handler receives it.
