@@ -23,7 +23,7 @@ TEST(Walls, NoArrowTakesThePartyIntoAWallOfAnyRoomOfAnyPhase) {
     t.Start();
     if (phase > 1) BuildPhaseDungeon(t.game, phase);
     for (int r = 1; r <= t.game.Rooms.Upper(); ++r) {
-      EnterRoom(t.game, r, -1, false);
+      EnterRoom(t.game, r, WallSide::None, DataLine::Clear);
       const Room room = t.game.CurrentRoom;
       for (int x = 1; x <= room.Width; ++x) {
         for (int y = 1; y <= room.Height; ++y) {

@@ -16,7 +16,7 @@ struct Pursuit : ::testing::Test {
     t.Start({1, 2, 3, 4});
     g.RecruitedCount = 4;
     g.RecruitingOpen = false;
-    EnterRoom(g, 4, -1, false);
+    EnterRoom(g, 4, WallSide::None, DataLine::Clear);
     g.CurrentRoom.Beings = {};
     g.CursorX = 7;
     g.CursorY = 5;

@@ -119,7 +119,7 @@ TEST_F(SoundCueRules, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
 TEST_F(SoundCueRules, TheLastColumnAndRowAlsoHaveOneBeaconACell) {
   PutObject(1, "Monedas", 15, 15);
   PutObject(2, "Yelmo", 15, 15);
-  RefreshBeacons(game, true);
+  RefreshBeacons(game, Beacons::Restart);
   EXPECT_EQ(t.sound.Grep("E16 play").size(), 1u);
   EXPECT_TRUE(t.sound.Grep("E17 play").empty());
 }
