@@ -66,10 +66,9 @@ const char* RandomDoorKind(Build& b);
 inline int LastRoom(const Game& game) { return game.Rooms.Upper(); }
 
 // The lenient (standalone) and strict variants of the placements the driver runs.
-void AddRoom(Build& b, int parent, Cell door, int doorSlot, int16_t& budget,
-             int16_t groupLife, int16_t leastLife, int16_t greatestLife);
-void PopulateRoom(Build& b, int16_t groupLife, int16_t leastLife, int16_t greatestLife,
-                  int room);
+void AddRoom(Build& b, int parent, Cell door, int doorSlot, int16_t& budget, int16_t groupLife,
+             int16_t leastLife, int16_t greatestLife);
+void PopulateRoom(Build& b, int16_t groupLife, int16_t leastLife, int16_t greatestLife, int room);
 void PlaceBoss(Build& b);
 void PlaceExitStairs(Build& b);
 void PlaceShops(Build& b, int count, int startRoom);

@@ -71,8 +71,7 @@ int16_t AppendBeing(Game& game, const Being& being) {
 
 }  // namespace
 
-void PopulateRoom(Build& b, int16_t groupLife, int16_t leastLife, int16_t greatestLife,
-                  int room) {
+void PopulateRoom(Build& b, int16_t groupLife, int16_t leastLife, int16_t greatestLife, int room) {
   Game& game = b.game;
   if (!CatalogueLooksBuilt(game)) BuildMonsterCatalogue(game);
   std::vector<int> kinds = Candidates(game, leastLife, greatestLife);

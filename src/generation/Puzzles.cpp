@@ -129,10 +129,14 @@ int DistanceToNearestDoor(const Room& room, Cell cell) {
 Cell CellAgainstWall(Build& b, const Room& room, int side) {
   auto along = [&](int16_t size) { return static_cast<int16_t>(Int(size * b.Rnd()) + 1); };
   switch (side) {
-    case 2: return {along(room.Width), room.Height};
-    case 3: return {room.Width, along(room.Height)};
-    case 4: return {along(room.Width), 1};
-    default: return {1, along(room.Height)};
+    case 2:
+      return {along(room.Width), room.Height};
+    case 3:
+      return {room.Width, along(room.Height)};
+    case 4:
+      return {along(room.Width), 1};
+    default:
+      return {1, along(room.Height)};
   }
 }
 

@@ -11,8 +11,9 @@ namespace build {
 namespace {
 
 constexpr std::array<const char*, 10> kOrdinaryNames{
-    "Almacén", "Sala de trofeos",       "Basurero",   "Armería", "Cocinas",
-    "Zona de entrenamiento", "Biblioteca", "Cuartel", "dormitorios", "Zona de mesas"};
+    "Almacén",     "Sala de trofeos",       "Basurero",   "Armería",
+    "Cocinas",     "Zona de entrenamiento", "Biblioteca", "Cuartel",
+    "dormitorios", "Zona de mesas"};
 
 struct Size {
   int16_t Width = 0;
@@ -36,7 +37,8 @@ Size DrawSize(Build& b) {
   }
   b.OutOfTries();
   // Keep the last width and bring the height into range.
-  s.Height = static_cast<int16_t>(s.Width * s.Height > 42 ? 42 / s.Width : (9 + s.Width - 1) / s.Width);
+  s.Height =
+      static_cast<int16_t>(s.Width * s.Height > 42 ? 42 / s.Width : (9 + s.Width - 1) / s.Width);
   return s;
 }
 
@@ -90,8 +92,8 @@ int AppendRoom(Build& b, int parent, const Exit& parentDoor) {
 }
 
 // A forward door of room n on a free wall, leading to a new room through `slot`.
-void GrowFrom(Build& b, int n, int slot, int16_t& budget, int16_t groupLife,
-              int16_t leastLife, int16_t greatestLife) {
+void GrowFrom(Build& b, int n, int slot, int16_t& budget, int16_t groupLife, int16_t leastLife,
+              int16_t greatestLife) {
   const Room& room = b.game.Rooms(n);
   Cell cell = WallCell(b, room, RandomFreeSide(b, room));
   AddRoom(b, n, cell, slot, budget, groupLife, leastLife, greatestLife);
@@ -99,8 +101,8 @@ void GrowFrom(Build& b, int n, int slot, int16_t& budget, int16_t groupLife,
 
 }  // namespace
 
-void AddRoom(Build& b, int parent, Cell door, int doorSlot, int16_t& budget,
-             int16_t groupLife, int16_t leastLife, int16_t greatestLife) {
+void AddRoom(Build& b, int parent, Cell door, int doorSlot, int16_t& budget, int16_t groupLife,
+             int16_t leastLife, int16_t greatestLife) {
   Game& game = b.game;
   const char* kind = RandomDoorKind(b);
   int n = LastRoom(game) + 1;
@@ -131,11 +133,10 @@ void AddRoom(Build& b, int parent, Cell door, int doorSlot, int16_t& budget,
 
 }  // namespace build
 
-void AddRoom(Game& game, int parent, int16_t doorX, int16_t doorY, int doorSlot,
-             int16_t& budget, int16_t groupLife, int16_t leastLife, int16_t greatestLife) {
+void AddRoom(Game& game, int parent, int16_t doorX, int16_t doorY, int doorSlot, int16_t& budget,
+             int16_t groupLife, int16_t leastLife, int16_t greatestLife) {
   build::Build b{game};
-  build::AddRoom(b, parent, {doorX, doorY}, doorSlot, budget, groupLife, leastLife,
-                 greatestLife);
+  build::AddRoom(b, parent, {doorX, doorY}, doorSlot, budget, groupLife, leastLife, greatestLife);
 }
 
 }  // namespace zorvek

@@ -13,8 +13,7 @@ constexpr int kWares = 10;
 constexpr int kShopSize = 3;
 
 bool CanHostShop(const Room& room) {
-  return room.Name.Trimmed() != "Cámara oculta" && TakenWalls(room) < 4 &&
-         FreeExitSlot(room) != 0;
+  return room.Name.Trimmed() != "Cámara oculta" && TakenWalls(room) < 4 && FreeExitSlot(room) != 0;
 }
 
 int DrawHost(Build& b, int startRoom) {
@@ -49,11 +48,16 @@ using WareTest = std::function<bool(const Item&)>;
 
 WareTest TestFor(int t) {
   switch (t) {
-    case 3: return [](const Item& i) { return IsSet(i.IsMelee); };
-    case 4: return [](const Item& i) { return IsSet(i.IsRanged); };
-    case 5: return [](const Item& i) { return IsSet(i.IsSpell); };
-    case 6: return [](const Item& i) { return i.DefenceBonus >= 1; };
-    default: return [](const Item& i) { return i.ArmourBonus >= 1; };
+    case 3:
+      return [](const Item& i) { return IsSet(i.IsMelee); };
+    case 4:
+      return [](const Item& i) { return IsSet(i.IsRanged); };
+    case 5:
+      return [](const Item& i) { return IsSet(i.IsSpell); };
+    case 6:
+      return [](const Item& i) { return i.DefenceBonus >= 1; };
+    default:
+      return [](const Item& i) { return i.ArmourBonus >= 1; };
   }
 }
 

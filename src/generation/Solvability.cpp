@@ -89,8 +89,10 @@ class Walk {
         queue_.pop_front();
         for (int slot = 1; slot <= kExitSlots; ++slot) {
           if (!InUse(game_.Rooms(room).Exits(slot))) continue;
-          if (Passable(room, slot)) Follow(room, slot);
-          else closed.emplace_back(room, slot);
+          if (Passable(room, slot))
+            Follow(room, slot);
+          else
+            closed.emplace_back(room, slot);
         }
       }
       progress = RetryClosed(closed);

@@ -12,7 +12,6 @@
 namespace zorvek::audio {
 namespace {
 
-
 // The back-end on SDL's silent driver: it opens a device that plays nothing, so that what
 // the back-end does with files can be checked without waiting for sound to be heard. (How
 // loud each side is comes from PanGains and VolumeGain, checked in AudioUnits.)
