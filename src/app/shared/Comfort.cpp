@@ -5,19 +5,20 @@
 #include "app/shared/Announcer.hpp"
 #include "app/shared/WindowLayouts.hpp"
 #include "board/Board.hpp"
+#include "platform/Keys.hpp"
 
 namespace zorvek::frontend {
 
 namespace {
 
-constexpr int16_t kShift = 1;
-constexpr int16_t kEnter = 13;
-constexpr int16_t kEscape = 27;
-constexpr int16_t kSpace = 32;
-constexpr int16_t kLeft = 37;
-constexpr int16_t kUp = 38;
-constexpr int16_t kRight = 39;
-constexpr int16_t kDown = 40;
+constexpr int16_t kShift = kShiftMask;
+using keys::kDown;
+using keys::kEnter;
+using keys::kEscape;
+using keys::kLeft;
+using keys::kRight;
+using keys::kSpace;
+using keys::kUp;
 constexpr int kStep = 10;
 
 constexpr const char* kMenuHint =

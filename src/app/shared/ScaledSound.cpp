@@ -6,7 +6,6 @@ namespace zorvek::frontend {
 
 namespace {
 
-constexpr int kVolumeProperty = 3;
 // What a channel plays at before the game sets a volume.
 constexpr int32_t kFullVolume = 100;
 

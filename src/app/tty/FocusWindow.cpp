@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Keys.hpp"
+
 namespace zorvek::tty {
 
 namespace {
@@ -9,14 +11,14 @@ namespace {
 using frontend::ControlKind;
 using frontend::PlainCaption;
 
-constexpr int16_t kTab = 9;
-constexpr int16_t kEnter = 13;
-constexpr int16_t kEscape = 27;
-constexpr int16_t kSpace = 32;
-constexpr int16_t kLeft = 37;
-constexpr int16_t kUp = 38;
-constexpr int16_t kRight = 39;
-constexpr int16_t kDown = 40;
+using keys::kDown;
+using keys::kEnter;
+using keys::kEscape;
+using keys::kLeft;
+using keys::kRight;
+using keys::kSpace;
+using keys::kTab;
+using keys::kUp;
 
 std::string Of(int position, int count) {
   return std::to_string(position) + " de " + std::to_string(count);
