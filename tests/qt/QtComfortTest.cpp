@@ -251,13 +251,8 @@ class QtComfortTest : public QObject {
     // game's key table, in exploration and in combat, both tell and hold the same.
     auto comfort = NewComfort();
     auto window = NewWindow(comfort.get());
-    SilentUi ui;
-    zorvek::MersenneRandom random;
-    FixedClock clock;
-    LoggedSound sound;
-    Game twin(zorvek::Ports{ui, random, clock, sound},
-              zorvek::RunSettings{dir_.path().toStdString(), kSeed});
-    zorvek::StartGameWindow(twin);
+    TwinGame twinGame(dir_.path().toStdString());
+    Game& twin = twinGame.game;
     BoxCloser closer;
     using M = Qt::KeyboardModifier;
     std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> table;

@@ -17,8 +17,10 @@
 #include "app/qt/GameWindow.hpp"
 #include "platform/Clock.hpp"
 #include "platform/Dialog.hpp"
+#include "platform/Random.hpp"
 #include "platform/SoundPlayer.hpp"
 #include "platform/Ui.hpp"
+#include "startup/StartUp.hpp"
 
 namespace qttest {
 
@@ -99,6 +101,20 @@ class FixedClock final : public zorvek::Clock {
 };
 
 constexpr int32_t kSeed = 4242;
+
+// A game of the same seed and folder as a window's, without a window: it takes the key
+// codes the window should send, so that both can be compared after every key.
+struct TwinGame {
+  explicit TwinGame(const std::string& dir)
+      : game(zorvek::Ports{ui, random, clock, sound}, zorvek::RunSettings{dir, kSeed}) {
+    zorvek::StartGameWindow(game);
+  }
+  SilentUi ui;
+  zorvek::MersenneRandom random;
+  FixedClock clock;
+  LoggedSound sound;
+  zorvek::Game game;
+};
 
 // Runs `action` on the next modal window of kind T once it is open and shown.
 template <class T>

@@ -162,13 +162,8 @@ class QtWindowsTest : public QObject {
   void KeysReachTheEngineWithTheirCodes() {
     auto window = NewWindow();
     // A twin game with the same seed takes the codes the window should send.
-    SilentUi ui;
-    zorvek::MersenneRandom random;
-    FixedClock clock;
-    LoggedSound sound;
-    Game twin(zorvek::Ports{ui, random, clock, sound},
-              zorvek::RunSettings{dir_.path().toStdString(), kSeed});
-    zorvek::StartGameWindow(twin);
+    TwinGame twinGame(dir_.path().toStdString());
+    Game& twin = twinGame.game;
     BoxCloser closer;
     struct Press {
       Qt::Key Key;
