@@ -75,14 +75,6 @@ TEST(ScriptParsing, MalformedLinesNameTheirLineNumber) {
   }
 }
 
-TEST(ScriptRunner, MalformedScriptRunsNothingAndExitsWithTwo) {
-  std::ostringstream out;
-  std::ostringstream err;
-  EXPECT_EQ(RunScript({}, "dump\nkey Nope\n", out, err), kExitMalformed);
-  EXPECT_TRUE(out.str().empty());
-  EXPECT_NE(err.str().find("línea 2"), std::string::npos);
-}
-
 TEST(ScriptRunner, CommandLineTakesTheContractsOptions) {
   const char* argv[] = {"zorvek-script", "--seed",  "7", "--difficulty", "5",   "--load", "--dir",
                         "/tmp/z",        "--phase", "3", "--no-party",   "s.zs"};

@@ -114,9 +114,9 @@ TEST_F(SoundCueRules, BeaconsStartOncePerCellAndOnlyNeighboursAreHeard) {
   t.sound.Take();
   RefreshBeacons(game, Beacons::Restart);
   EXPECT_EQ(t.sound.Take().size(), 10u);
-}
 
-TEST_F(SoundCueRules, TheLastColumnAndRowAlsoHaveOneBeaconACell) {
+  // Two objects on one cell of the last column and row: one beacon there too.
+  game.CurrentRoom.Name = "Sala";
   PutObject(1, "Monedas", 15, 15);
   PutObject(2, "Yelmo", 15, 15);
   RefreshBeacons(game, Beacons::Restart);

@@ -65,18 +65,5 @@ TEST(StartUp, NewGamesStandInTheCellsAndFollowTheirSeedAndDifficulty) {
   }
 }
 
-TEST(StartUp, RunnerEndsWithTheScriptAndEchoesKeysAndTicks) {
-  auto events = RunEvents(Seeded(3), "key Left shift\ntick persecu\ntick recuperacion\n");
-  ASSERT_FALSE(events.empty());
-  EXPECT_EQ(events.back()["e"], "end");
-  EXPECT_EQ(events.back()["reason"], "script");
-  EXPECT_EQ(testing::Where(events, {{"e", "key"}}).size(), 1u);
-  EXPECT_EQ(testing::Where(events, {{"e", "key"}, {"code", 37}, {"shift", 1}}).size(), 1u);
-  const auto ticks = testing::Where(events, {{"e", "tick"}});
-  ASSERT_EQ(ticks.size(), 2u);
-  EXPECT_EQ(ticks[0]["fired"], false);
-  EXPECT_EQ(ticks[1]["fired"], true);
-}
-
 }  // namespace
 }  // namespace zorvek

@@ -13,12 +13,6 @@ using Broken = std::vector<std::string>;
 
 std::string RoomName(int room) { return "room " + std::to_string(room); }
 
-template <typename T>
-bool SameTable(const Table<T>& a, const Table<T>& b) {
-  return a.Lower() == b.Lower() && a.Upper() == b.Upper() &&
-         std::equal(a.begin(), a.end(), b.begin());
-}
-
 template <typename Visit>
 void ForEachItem(const Being& being, const Visit& visit) {
   for (const Item& item : being.Inventory) visit(item);
@@ -67,6 +61,44 @@ bool LockShut(const Game& game, int16_t key) {
                        [key](const Exit& e) { return e.LockNo == key && !IsSet(e.IsOpen); });
   };
   return shutIn(game.CurrentRoom) || std::any_of(game.Rooms.begin(), game.Rooms.end(), shutIn);
+}
+
+const std::string& LockName(const Game& game, std::size_t k) {
+  return game.LockNames(static_cast<int>(k));
+}
+std::string LockName(const save_format::SavedGame& saved, std::size_t k) {
+  return k <= saved.LockNames.size() ? saved.LockNames[k - 1] : "";
+}
+
+template <typename T>
+std::string FirstDifferent(const Table<T>& a, const Table<T>& b, const std::string& what) {
+  if (a.Lower() != b.Lower() || a.Upper() != b.Upper()) return "bounds of the " + what;
+  for (int k = a.Lower(); k <= a.Upper(); ++k) {
+    if (!(a(k) == b(k))) return what + " entry " + std::to_string(k);
+  }
+  return "";
+}
+
+template <typename A, typename B>
+std::string Difference(const A& a, const B& b) {
+  if (a.CursorX != b.CursorX || a.CursorY != b.CursorY || a.Phase != b.Phase ||
+      a.CurrentRoomIndex != b.CurrentRoomIndex || a.Difficulty != b.Difficulty ||
+      a.AnyRecruited != b.AnyRecruited || a.RecruitingOpen != b.RecruitingOpen ||
+      a.RecruitedCount != b.RecruitedCount)
+    return "first line of A.dat";
+  for (std::size_t k = 1; k <= 20; ++k) {
+    if (LockName(a, k) != LockName(b, k)) return "lock name " + std::to_string(k);
+  }
+  if (!(a.Party == b.Party)) return "party";
+  if (!(a.Bosses == b.Bosses)) return "bosses";
+  if (!(a.CurrentRoom == b.CurrentRoom)) return "current room";
+  for (const std::string& d :
+       {FirstDifferent(a.MonsterCatalogue, b.MonsterCatalogue, "monster kinds"),
+        FirstDifferent(a.DungeonBeings, b.DungeonBeings, "beings"),
+        FirstDifferent(a.Rooms, b.Rooms, "rooms")}) {
+    if (!d.empty()) return d;
+  }
+  return "";
 }
 
 void CheckLives(const Game& game, Broken& broken) {
@@ -121,23 +153,17 @@ void CheckSaveRoundTrip(const Game& game, Broken& broken) {
   if (auto problem = save_format::DecodeSave(bytes, saved)) {
     broken.push_back(std::string("a save of this game is refused as damaged in ") +
                      save_format::FileName(problem->File));
-    return;
+  } else if (const std::string what = SavedDifference(game, saved); !what.empty()) {
+    broken.push_back("a save followed by a load does not give back the same " + what);
   }
-  bool lockNames = true;
-  for (std::size_t k = 0; k < saved.LockNames.size(); ++k)
-    lockNames = lockNames && saved.LockNames[k] == game.LockNames(static_cast<int>(k) + 1);
-  const bool same =
-      saved.CursorX == game.CursorX && saved.CursorY == game.CursorY && saved.Phase == game.Phase &&
-      saved.CurrentRoomIndex == game.CurrentRoomIndex && saved.Difficulty == game.Difficulty &&
-      saved.AnyRecruited == game.AnyRecruited && saved.RecruitingOpen == game.RecruitingOpen &&
-      saved.RecruitedCount == game.RecruitedCount && lockNames && saved.Party == game.Party &&
-      saved.Bosses == game.Bosses && SameTable(saved.MonsterCatalogue, game.MonsterCatalogue) &&
-      SameTable(saved.DungeonBeings, game.DungeonBeings) && saved.CurrentRoom == game.CurrentRoom &&
-      SameTable(saved.Rooms, game.Rooms);
-  if (!same) broken.push_back("a save followed by a load does not give back the same tables");
 }
 
 }  // namespace
+
+std::string SavedDifference(const Game& want, const Game& got) { return Difference(want, got); }
+std::string SavedDifference(const Game& game, const save_format::SavedGame& saved) {
+  return Difference(game, saved);
+}
 
 std::vector<std::string> BrokenRules(const Game& game) {
   Broken broken;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Game.hpp"
+#include "startup/SaveFormat.hpp"
 
 namespace zorvek::testing {
 
@@ -59,6 +60,11 @@ class GameWatch {
   // Keys the party brought from an earlier phase: they open nothing of this one.
   std::set<std::pair<int16_t, std::string>> oldKeys_;
 };
+
+// The first of the things a save holds in which two games differ ("" when none does):
+// line 1, a lock name, the party, the bosses, the current room or an entry of a table.
+std::string SavedDifference(const Game& want, const Game& got);
+std::string SavedDifference(const Game& game, const save_format::SavedGame& saved);
 
 // The rules about a single moment (all but those about change), for any game.
 std::vector<std::string> BrokenRules(const Game& game);

@@ -1,3 +1,4 @@
+# options: --seed 7 --phase 1
 # A first walk through the starting area (seed 7): refused at the grille before the party
 # is complete, recruiting, examining a candidate, the locked grille, the jailer's fight,
 # taking what the kobold leaves in three ways, and the grille opening with its key.
@@ -101,4 +102,3 @@ key Down
 key Down
 key Up
 key Up
-dump
