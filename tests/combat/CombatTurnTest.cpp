@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <vector>
 
@@ -243,6 +244,28 @@ TEST_F(Fight, OtherKeysInCombatOnlyGetThePrompt) {
   HandleKey(g, code, 0);
   EXPECT_EQ(code, 115);
   EXPECT_EQ(g.CursorX, 5);
+}
+
+// A monster engages from its own cell or one of the eight around the party, never from
+// two cells away along a row, a column or a diagonal.
+TEST_F(Fight, AMonsterEngagesOnlyFromACellBesideTheParty) {
+  for (int dx = -3; dx <= 3; ++dx) {
+    for (int dy = -3; dy <= 3; ++dy) {
+      g.CurrentRoom.Beings = {};
+      const int16_t kobold = Add(kKobold, 0);
+      g.DungeonBeings(kobold).X = static_cast<int16_t>(g.CursorX + dx);
+      g.DungeonBeings(kobold).Y = static_cast<int16_t>(g.CursorY + dy);
+      g.InCombat = false;
+      EngageIfAdjacent(g);
+      EXPECT_EQ(g.InCombat, std::max(std::abs(dx), std::abs(dy)) <= 1) << dx << "," << dy;
+    }
+  }
+  // One hero standing at a single point of life still holds the fight.
+  for (int h = 2; h <= 4; ++h) g.Party(h).Life = 0;
+  g.Party(1).Life = 1;
+  Round({0});
+  EXPECT_FALSE(t.ui.Ended);
+  EXPECT_TRUE(g.InCombat);
 }
 
 TEST_F(Fight, RecoveryGivesLifeToTheLivingAndMagicToAll) {
