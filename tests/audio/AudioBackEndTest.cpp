@@ -38,23 +38,6 @@ TEST(AudioUnits, EachVolumeUnitBelowAHundredIsAThirdOfADecibelAndZeroIsSilent) {
   EXPECT_EQ(VolumeGain(-400), 0.0f);
 }
 
-TEST(AudioUnits, AFileIsFoundWhateverTheCaseOfItsFolderAndNameOrItsSeparators) {
-  const fs::path root =
-      fs::temp_directory_path() /
-      ("zorvek-lookup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-  fs::create_directories(root / "Sonidos");
-  std::ofstream(root / "Sonidos" / "Viento.wav") << "x";
-  const std::string wanted = (root / "Sonidos" / "Viento.wav").string();
-  EXPECT_EQ(FindFileIgnoringCase(root.string() + "/sonidos/VIENTO.wav"), wanted);
-  EXPECT_EQ(FindFileIgnoringCase(root.string() + "/SONIDOS\\viento.WAV"), wanted);
-  EXPECT_EQ(FindFileIgnoringCase(wanted), wanted);
-  // What is not there comes back as asked.
-  for (const std::string missing : {"/sonidos/Nada.wav", "/otro/Viento.wav"}) {
-    EXPECT_EQ(FindFileIgnoringCase(root.string() + missing), root.string() + missing);
-  }
-  fs::remove_all(root);
-}
-
 TEST(AudioUnits, APlayersOwnSoundReplacesTheGamesOfTheSameNameAndNothingElse) {
   const fs::path root =
       fs::temp_directory_path() /

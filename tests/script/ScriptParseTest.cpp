@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/script/Events.hpp"
 #include "app/script/Runner.hpp"
 #include "app/script/Script.hpp"
 
@@ -105,24 +102,6 @@ TEST(ScriptRunner, CommandLineTakesTheContractsOptions) {
   const char* defaults[] = {"zorvek-script", "s"};
   EXPECT_EQ(ParseCommandLine(2, defaults, "/bin").Options.Dir, "/bin");
   EXPECT_TRUE(ParseCommandLine(2, defaults, "/bin").Options.Party);
-}
-
-TEST(ScriptUiAnswers, QuestionsTakeQueuedAnswersAndGiveUpAfterFiftyUnanswered) {
-  std::ostringstream out;
-  EventWriter events(out);
-  ScriptUi ui(events);
-  ui.QueueAnswer("yes");
-  ui.QueueAnswer("12");
-  EXPECT_EQ(ui.MessageBox("¿Seguro?", Buttons::YesNo, "T"), Answer::Yes);
-  EXPECT_EQ(ui.InputBox("¿Cuántas?", "T"), "12");
-  EXPECT_EQ(ui.MessageBox("Hola", Buttons::Ok, "Zorvek"), Answer::Ok);
-  EXPECT_EQ(ui.MessageBox("¿Otra?", Buttons::YesNo, "T"), Answer::No);
-  for (int i = 2; i < ScriptUi::kUnansweredLimit; ++i) EXPECT_EQ(ui.InputBox("¿?", "T"), "");
-  EXPECT_THROW(ui.InputBox("¿?", "T"), UnansweredQuestions);
-  // OK-only boxes are no questions and never count.
-  EXPECT_NE(out.str().find(
-                R"("e":"msgbox","text":"¿Seguro?","title":"T","buttons":"yesno","answer":"yes")"),
-            std::string::npos);
 }
 
 }  // namespace
