@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
@@ -58,7 +59,7 @@ TEST(GamePlaces, AnInstalledGameReadsItsSharedFilesAndKeepsTheSaveInThePlayersFo
   fs::remove_all(root);
 }
 
-TEST(GamePlaces, TheTerminalGameAnswersHelpAndVersionInSpanishWithoutATerminal) {
+TEST(GamePlaces, TheTerminalGameAnswersHelpAndVersionInSpanishAndNeedsATerminalToPlay) {
   const auto [help, helpStatus] = Output(std::string(ZORVEK_TTY_BINARY) + " --help");
   EXPECT_EQ(helpStatus, 0);
   for (const char* part : {"uso: zorvek-tty", "--escape-wait MS", "muestra la versión",
@@ -71,6 +72,10 @@ TEST(GamePlaces, TheTerminalGameAnswersHelpAndVersionInSpanishWithoutATerminal) 
   const auto [wrong, wrongStatus] = Output(std::string(ZORVEK_TTY_BINARY) + " --nada");
   EXPECT_NE(wrongStatus, 0);
   EXPECT_NE(wrong.find("zorvek-tty --help"), std::string::npos) << wrong;
+  // Without an option to answer, input that is no terminal is refused.
+  const auto [refused, refusedStatus] = Output(ZORVEK_TTY_BINARY);
+  EXPECT_EQ(WEXITSTATUS(refusedStatus), 2);
+  EXPECT_NE(refused.find("la entrada no es una terminal"), std::string::npos) << refused;
 }
 
 }  // namespace

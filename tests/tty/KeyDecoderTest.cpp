@@ -32,87 +32,45 @@ Key One(const std::string& bytes) {
   return keys.empty() ? Key{} : keys.front();
 }
 
-struct Sent {
-  const char* Bytes;
-  int16_t Code;
-  int16_t Shift;
-};
+// The keys a byte string decodes to, as "code+modifiers " each, the wait run out at the end.
+std::string Decoded(const std::string& bytes) {
+  KeyDecoder d;
+  std::vector<Key> keys = d.Feed(bytes);
+  for (Key& k : d.Timeout()) keys.push_back(k);
+  std::string out;
+  for (const Key& k : keys) {
+    out += std::to_string(k.Code) + (k.Shift != 0 ? "+" + std::to_string(k.Shift) : "") + " ";
+  }
+  return out;
+}
 
 TEST(KeyDecoder, ReadsTheSequencesOfTheLinuxConsoleXtermAndRxvt) {
-  const Sent sent[] = {
-      // arrows: normal and application cursor mode, and with modifiers
-      {"\x1b[A", 38, 0},
-      {"\x1b[B", 40, 0},
-      {"\x1b[C", 39, 0},
-      {"\x1b[D", 37, 0},
-      {"\x1bOA", 38, 0},
-      {"\x1bOD", 37, 0},
-      {"\x1b[1;2C", 39, kShift},
-      {"\x1b[1;5D", 37, kCtrl},
-      {"\x1b[1;3A", 38, kAlt},
-      {"\x1b[b", 40, kShift},
-      {"\x1bOc", 39, kCtrl},
-      // F1-F4: xterm, the Linux console, rxvt; F5-F12 are shared
-      {"\x1bOP", 112, 0},
-      {"\x1bOS", 115, 0},
-      {"\x1b[[A", 112, 0},
-      {"\x1b[[E", 116, 0},
-      {"\x1b[11~", 112, 0},
-      {"\x1b[14~", 115, 0},
-      {"\x1b[15~", 116, 0},
-      {"\x1b[17~", 117, 0},
-      {"\x1b[18~", 118, 0},
-      {"\x1b[19~", 119, 0},
-      {"\x1b[21~", 121, 0},
-      {"\x1b[23~", 122, 0},
-      {"\x1b[24~", 123, 0},
-      {"\x1b[1;2P", 112, kShift},
-      {"\x1b[25~", 124, 0},
-      // Shift + Control + F5 in xterm and rxvt
-      {"\x1b[15;6~", 116, kShift | kCtrl},
-      {"\x1b[15@", 116, kShift | kCtrl},
-      {"\x1b[15^", 116, kCtrl},
-      {"\x1b[15$", 116, kShift},
-      // editing keys
-      {"\x1b[1~", 36, 0},
-      {"\x1b[H", 36, 0},
-      {"\x1b[4~", 35, 0},
-      {"\x1b[3~", 46, 0},
-      {"\x1b[5~", 33, 0},
-      {"\x1b[6~", 34, 0},
-      // Enter, Tab and Shift + Tab (xterm, and the console's Escape Tab), Backspace
-      {"\r", 13, 0},
-      {"\n", 13, 0},
-      {"\r\n", 13, 0},
-      {"\x1bOM", 13, 0},
-      {"\t", 9, 0},
-      {"\x1b[Z", 9, kShift},
-      {"\x1b\t", 9, kShift},
-      {"\x7f", 8, 0},
-      {"\x08", 8, 0},
-      // letters either case, digits, Control with a letter, Alt with a digit
-      {"g", 71, 0},
-      {"G", 71, 0},
-      {"5", 53, 0},
-      {" ", 32, 0},
-      {"\x03", 67, kCtrl},
-      {"\x11", 81, kCtrl},
-      {"\x1b"
-       "3",
-       51, kAlt},
-      {"\x1bl", 76, kAlt},
-      {"\x1bO", 79, kAlt},
-      // Control + digit where the terminal can report it
-      {"\x1b[27;5;51~", 51, kCtrl},
-      {"\x1b[51;5u", 51, kCtrl},
-      // a lone Escape once the wait has run out
-      {"\x1b", 27, 0},
-  };
-  for (const Sent& s : sent) {
-    Key k = One(s.Bytes);
-    EXPECT_EQ(k.Code, s.Code) << "sequence " << std::string(s.Bytes).substr(1);
-    EXPECT_EQ(k.Shift, s.Shift) << "sequence " << std::string(s.Bytes).substr(1);
+  // Arrows in normal and application cursor mode, with xterm's modifiers (Shift 1,
+  // Control 2, Alt 4) and rxvt's Shift and Control.
+  EXPECT_EQ(Decoded("\x1b[A\x1b[B\x1b[C\x1b[D\x1bOA\x1bOD\x1b[1;2C\x1b[1;5D\x1b[1;3A\x1b[b\x1bOc"),
+            "38 40 39 37 38 37 39+1 37+2 38+4 40+1 39+2 ");
+  // F1 to F5 in xterm and the console, Shift + F1, Shift + Control + F5 in xterm and rxvt.
+  EXPECT_EQ(Decoded("\x1bOP\x1bOS\x1b[[A\x1b[[E\x1b[1;2P\x1b[15;6~\x1b[15@\x1b[15^\x1b[15$"),
+            "112 115 112 116 112+1 116+3 116+3 116+2 116+1 ");
+  // F1 to F20 as "CSI n ~", numbered with the VT220's gaps.
+  std::string bytes;
+  std::string keys;
+  int code = 112;
+  for (int n : {11, 12, 13, 14, 15, 17, 18, 19, 20, 21, 23, 24, 25, 26, 28, 29, 31, 32, 33, 34}) {
+    bytes += "\x1b[" + std::to_string(n) + "~";
+    keys += std::to_string(code++) + " ";
   }
+  EXPECT_EQ(Decoded(bytes), keys);
+  // Home, End, Delete, Page Up and Down; Enter in every form, Tab and Shift + Tab (the
+  // console's is Escape Tab), Backspace as DEL and ^H.
+  EXPECT_EQ(Decoded("\x1b[1~\x1b[H\x1b[4~\x1b[3~\x1b[5~\x1b[6~"), "36 36 35 46 33 34 ");
+  EXPECT_EQ(Decoded("\n\r\n\r\x1bOM\t\x1b[Z\x1b\t\x7f\x08"), "13 13 13 13 9 9+1 9+1 8 8 ");
+  // Digits, Space, Alt with a digit or a letter, Control + digit where the terminal can
+  // report it, and a lone Escape once the wait has run out.
+  EXPECT_EQ(Decoded("5 \x1b"
+                    "3\x1bl\x1b[27;5;51~\x1b[51;5u\x1b"),
+            "53 32 51+4 76+4 51+2 51+2 27 ");
+  EXPECT_EQ(Decoded("\x1bO"), "79+4 ");
 }
 
 TEST(KeyDecoder, KeepsTextForAnswersAndHasNoCodeForSignsTheGameLacks) {

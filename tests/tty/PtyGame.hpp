@@ -3,7 +3,7 @@
 // moves only when the test says so.
 #pragma once
 
-#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -14,15 +14,29 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ttytest {
 
+#define SEE(game, text) \
+  ASSERT_TRUE((game).See(text)) << "expected: " << (text) << "\n--- terminal:\n" << (game).Recent()
+
 // A generous bound for the program to answer, sanitizers included; no test waits for it
 // unless something is broken.
 constexpr std::chrono::seconds kPatience{30};
+
+// An empty folder of the running test's own.
+inline std::string FreshDir() {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  auto dir =
+      std::filesystem::path(::testing::TempDir()) / ("zorvek_tty_" + std::string(test->name()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir.string();
+}
 
 // The modes a new terminal starts with (line editing, echo, signal keys).
 inline termios FreshModes() {
@@ -104,39 +118,37 @@ class PtyGame {
       if (std::chrono::steady_clock::now() > deadline || !Read(100)) return 0;
     }
   }
-  // What the last successful wait passed over.
+  // What the last successful wait passed over, what is still unread, and all of it.
   const std::string& Seen() const { return seen_; }
+  std::string_view Unread() const { return std::string_view(output_).substr(mark_); }
+  const std::string& Output() const { return output_; }
   // The end of the output, for a failing check.
   std::string Recent() const {
     return output_.size() > 1500 ? output_.substr(output_.size() - 1500) : output_;
   }
-  const std::string& Output() const { return output_; }
-  std::string_view Unread() const { return std::string_view(output_).substr(mark_); }
-  void SkipRead() { mark_ = output_.size(); }
 
   // Moves the program's clock on; its timers run what falls due.
   void Advance(int ms) {
     std::string line = "advance " + std::to_string(ms) + "\n";
-    ssize_t n = write(clock_, line.data(), line.size());
-    if (n > 0) ++advancing_;
+    if (write(clock_, line.data(), line.size()) > 0) ++advancing_;
   }
   // Waits until the program has run every advance sent, or `text` appears (a tick may
   // open a question that holds its advance until answered). 1: all ran, 2: the text came.
   int Settle(std::string_view text = {}) {
     auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (advancing_ > 0) {
-      if (!text.empty() && output_.find(text, mark_) != std::string::npos)
-        return SeeEither(text, {}) + 1;
+      if (!text.empty() && output_.find(text, mark_) != std::string::npos) return See(text) + 1;
       pollfd fd{clock_, POLLIN, 0};
       if (poll(&fd, 1, 0) > 0) {
         char buffer[256];
         ssize_t n = read(clock_, buffer, sizeof buffer);
-        for (ssize_t i = 0; i < n; ++i) advancing_ -= buffer[i] == '\n' ? 1 : 0;
         if (n <= 0) return 0;
-        continue;
+        for (ssize_t i = 0; i < n; ++i) advancing_ -= buffer[i] == '\n' ? 1 : 0;
+      } else if (std::chrono::steady_clock::now() > deadline) {
+        return 0;
+      } else {
+        Read(20);
       }
-      if (std::chrono::steady_clock::now() > deadline) return 0;
-      Read(20);
     }
     return 1;
   }
@@ -153,19 +165,17 @@ class PtyGame {
   }
   void Signal(int signal) { kill(pid_, signal); }
 
-  // The program's exit status (128 + signal for an ending signal it caught), or -1
+  // The program's exit status (1000 + signal for a signal it did not catch), or -1
   // when it did not end in time; reads what it still writes meanwhile.
   int Wait() {
     auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (std::chrono::steady_clock::now() < deadline) {
       int status = 0;
-      pid_t done = waitpid(pid_, &status, WNOHANG);
-      if (done == pid_) {
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
         exited_ = true;
         while (Read(0)) {
         }
-        if (WIFEXITED(status)) return WEXITSTATUS(status);
-        return 1000 + WTERMSIG(status);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status);
       }
       Read(20);
     }
@@ -192,5 +202,15 @@ class PtyGame {
   std::size_t mark_ = 0;
   std::string seen_;
 };
+
+// The terminal modes that must come back as they were after the program ends.
+inline void ExpectTheTerminalAsItWas(const PtyGame& game) {
+  const termios after = game.Modes();
+  const termios fresh = FreshModes();
+  EXPECT_EQ(after.c_lflag, fresh.c_lflag);
+  EXPECT_EQ(after.c_iflag, fresh.c_iflag);
+  EXPECT_EQ(after.c_oflag, fresh.c_oflag);
+  EXPECT_EQ(after.c_cc[VMIN], fresh.c_cc[VMIN]);
+}
 
 }  // namespace ttytest
