@@ -42,17 +42,6 @@ inline std::vector<Json> RunEvents(const script::RunnerOptions& options, const s
   return events;
 }
 
-// The events that hold every field of `pattern`.
-inline std::vector<Json> Where(const std::vector<Json>& events, const Json& pattern) {
-  std::vector<Json> found;
-  for (const auto& e : events) {
-    bool all = true;
-    for (const auto& [k, v] : pattern.items()) all = all && e.contains(k) && e[k] == v;
-    if (all) found.push_back(e);
-  }
-  return found;
-}
-
 // The game as the last "dump" of the script left it.
 inline Json LastState(const std::vector<Json>& events) {
   Json state;
