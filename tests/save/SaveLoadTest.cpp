@@ -305,36 +305,5 @@ TEST(StartMenuLoad, WithNoSavePlaysTheNewGameAndWithOneSavedByF7ResumesIt) {
   EXPECT_TRUE(resumed.game.Text(TextArea::TBDatos).ends_with("2, 1"));
 }
 
-TEST(AfterLoading, TheRoomIsHeardAndToldAsItWasSaved) {
-  fs::path dir = FreshDir("sound");
-  auto saved = NewGame(dir, 17, 3);
-  Game& s = saved->game;
-  // Stand in the first room with monsters: after a phase change they are numbered from 2.
-  int monsterRoom = 1;
-  while (LastMonsterIn(s, s.Rooms(monsterRoom)) == 0) ++monsterRoom;
-  ASSERT_LT(LastMonsterIn(s, s.Rooms(monsterRoom)), 20);
-  s.CurrentRoom = s.Rooms(monsterRoom);
-  s.CurrentRoomIndex = static_cast<int16_t>(monsterRoom);
-  ASSERT_TRUE(GuardarPartida(s));
-
-  SoundGame r(dir.string());
-  StartGameWindow(r.game);
-  r.game.SetTimer(TimerId::TMRPersecu, false);
-  r.sound.Take();
-  ASSERT_TRUE(CargarPartida(r.game));
-  const Room& room = r.game.CurrentRoom;
-  EXPECT_EQ(
-      r.game.Text(TextArea::TBGeneral),
-      room.Name.Trimmed() + "  " + std::to_string(room.Width) + "X" + std::to_string(room.Height));
-  EXPECT_TRUE(r.game.TimerEnabled(TimerId::TMRPersecu));
-  const std::vector<std::string> music = r.sound.Grep("M0 ");
-  ASSERT_EQ(music.size(), 4u);
-  EXPECT_TRUE(music[0].ends_with("/Sonidos/Bosque.mp3")) << music[0];
-  EXPECT_EQ(music[2], "M0 play loop");
-  EXPECT_EQ(r.sound.Grep("E1 play"), std::vector<std::string>{"E1 play once"});  // pursuit steps
-  EXPECT_EQ(r.sound.Grep("E3 play"), std::vector<std::string>{"E3 play loop"});  // the way back
-  EXPECT_EQ(r.sound.Grep("E14"), std::vector<std::string>{"E14 stop"});          // no temple
-}
-
 }  // namespace
 }  // namespace zorvek::testing
