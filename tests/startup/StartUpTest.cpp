@@ -31,24 +31,12 @@ TEST(StartMenuLogic, DifficultyListAndLoadChoice) {
   EXPECT_TRUE(menu.LoadOnStart());
 }
 
-// A new game stands in the cells with an empty party; the same seed gives the same game,
-// and difficulty scales only its monsters.
-TEST(StartUp, NewGamesStandInTheCellsAndFollowTheirSeedAndDifficulty) {
-  const Json s = DumpOf(Seeded(7));
-  EXPECT_EQ(s["Phase"], 1);
-  EXPECT_EQ(s["CurrentRoomIndex"], 1);
-  EXPECT_EQ(s["CursorX"], 1);
-  EXPECT_EQ(s["CursorY"], 1);
-  EXPECT_EQ(s["RecruitingOpen"], true);
-  EXPECT_EQ(s["Timers"]["TMRRecuperación"], true);
-  EXPECT_EQ(s["Timers"]["TMRPersecu"], false);
-  EXPECT_EQ(s["CurrentRoom"]["Name"], "Calabozos");
-  for (const auto& hero : s["Party"]) EXPECT_EQ(hero["Name"], "");
-  EXPECT_EQ(s["DungeonBeings"][1]["Name"], "Jan, guerrero humano");
-
+// The same seed gives the same game, and difficulty scales only its monsters. (How a new
+// game stands in the cells is held in golden transcripts.)
+TEST(StartUp, NewGamesFollowTheirSeedAndDifficulty) {
   EXPECT_EQ(DumpOf(Seeded(42)), DumpOf(Seeded(42)));
   EXPECT_NE(DumpOf(Seeded(42))["Rooms"], DumpOf(Seeded(43))["Rooms"]);
-  const Json& easy = s["DungeonBeings"];
+  const Json easy = DumpOf(Seeded(7))["DungeonBeings"];
   const Json hard = DumpOf(Seeded(7, 1, 5))["DungeonBeings"];
   ASSERT_EQ(easy.size(), hard.size());
   ASSERT_GT(hard.size(), 20u);
