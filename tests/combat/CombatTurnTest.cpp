@@ -100,27 +100,6 @@ TEST_F(Fight, ADragonKilledInOneSlotLeavesBothItHeld) {
   for (int16_t entry : g.Rooms(4).Beings) EXPECT_NE(entry, dragon);
 }
 
-TEST_F(Fight, ATurnTellsEveryActionAndEndsWithThePrompt) {
-  Add(kKobold, 6);
-  g.Party(2).RightHand = g.Party(3).RightHand;  // a bow is no use in front
-  g.Party(4).Magic = 0;
-  // Urso misses, Elkor aims and misses, the kobold picks Urso and hits for 3.
-  Round(Turn({0, 0, 0, 0, 0.99, 0}));
-  EXPECT_EQ(t.Data(),
-            "Urso, guerrero humano ha fallado en su ataque.\r\nJan, guerrero humano no puede "
-            "atacar con su arma actual.\r\n"
-            "Elkor, explorador humano ha fallado su disparo.\r\nSukir, hechicero humano no tiene "
-            "suficientes puntos de magia para "
-            "lanzar el conjuro que ha elegido.\r\n\r\nKobold impacta con su Cuchillo en Urso, "
-            "guerrero humano y "
-            "le quita 3 puntos de vida, dejándole con 25." +
-                std::string(kPrompt));
-  EXPECT_TRUE(g.TimerEnabled(TimerId::TMRSonidos));
-  EXPECT_EQ(g.Sound.QueueCursor, 0);
-  EXPECT_EQ(g.Sound.Queue(3).Name, "Cuchillo");
-  EXPECT_EQ(g.Sound.Queue(3).Result, 1);
-}
-
 TEST_F(Fight, AKillAndItsBelongingsLeaveTheStoredRoomTooAndTheNextTurnEndsTheCombat) {
   Add(kKobold, 6, 5);
   g.Party(1).Experience = 46;  // ready for level 2
@@ -208,28 +187,6 @@ TEST_F(Fight, APartyWithNobodyStandingIsLostAndNothingMoreHappens) {
   CombatTurn(o);
   EXPECT_TRUE(other.ui.Ended);
   EXPECT_TRUE(o.WindowClosed());
-}
-
-TEST_F(Fight, FlightSucceedsOnHalfTheDrawsAndCostsExperience) {
-  Add(kKobold, 6);
-  g.InCombat = true;
-  t.random.Play({0.5});
-  t.Press(72);
-  EXPECT_FALSE(g.InCombat);
-  EXPECT_TRUE(g.TimerEnabled(TimerId::TMRRecuperacion));
-  EXPECT_EQ(g.CurrentRoomIndex, 2);
-  EXPECT_EQ(t.Data(), "Huyes del combate, perdiendo honor y experiencia al hacerlo.2, 6 ");
-  EXPECT_EQ(g.Party(1).Experience, -30);
-  EXPECT_EQ(g.Party(3).Experience, -20);
-
-  EnterRoom(g, 4, WallSide::None, DataLine::Clear);
-  g.InCombat = true;
-  t.random.Play({0.49, 0.0});
-  t.Press(72);
-  EXPECT_TRUE(g.InCombat);
-  EXPECT_EQ(t.Data().rfind(
-                "No logras huír del combate\r\nUrso, guerrero humano ha fallado en su ataque.", 0),
-            0u);
 }
 
 TEST_F(Fight, OtherKeysInCombatOnlyGetThePrompt) {

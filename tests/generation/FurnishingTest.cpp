@@ -79,13 +79,6 @@ TEST_F(Furnishing, TheTempleSendsItsMonstersAwayButKeepsTheKeys) {
   EXPECT_TRUE(room.Items(4).Name.IsEmpty());
 }
 
-TEST_F(Furnishing, TheFirstPhaseKeepsItsNamesWithoutADraw) {
-  stand("Cuartel", "Uniformes", true);
-  RenameRoomForPhase(t.game);
-  EXPECT_EQ(current().Name.Trimmed(), "Cuartel");
-  EXPECT_EQ(t.random.Draws, 0);
-}
-
 TEST_F(Furnishing, DecorationsChangeWithTheNameButUsableObjectsStay) {
   t.game.Phase = 3;
   t.random.Play({0.0});

@@ -97,59 +97,6 @@ TEST_F(StartingArea, DifficultyScalesOnlyThePlacedMonsters) {
   EXPECT_EQ(t.game.DungeonBeings(19).Strength, 3);
 }
 
-// The parent of a generated room is behind its exit 1.
-int RoomsUnder(const Game& game, int top) {
-  int count = 0;
-  for (int r = top; r <= game.Rooms.Upper(); ++r) {
-    int x = r;
-    while (x > top) x = game.Rooms(x).Exits(1).TargetRoom;
-    count += x == top;
-  }
-  return count;
-}
-
-TEST(AddRoom, ACorridorLikeRoomHalvesTheBudgetBetweenSideBranchAndChain) {
-  TestGame t;
-  Game& game = t.game;
-  BuildMonsterCatalogue(game);
-  game.Rooms.ReDim(0, 1);
-  game.Rooms(1).Index = 1;
-  game.Rooms(1).Width = game.Rooms(1).Height = 10;
-  game.BranchBaseRoom = 1;
-  game.LockSpacing = 1000;
-  // Every draw 0.3: every room a 4 x 4 gathering zone, so every budget of 4 or more splits.
-  t.random.Play({0.3});
-  int16_t budget = 12;
-  AddRoom(game, 1, 0, 5, 2, budget, 0, 1, 0);
-  EXPECT_EQ(budget, 6);
-  const Room& first = game.Rooms(2);
-  EXPECT_EQ(first.Name.Trimmed(), "Zona de agrupamiento");
-  EXPECT_EQ(game.Rooms(1).Exits(2).TargetRoom, 2);
-  // Side branch with budget 6: itself, a 3-room side chain, a 2-room chain.
-  EXPECT_EQ(RoomsUnder(game, first.Exits(3).TargetRoom), 6);
-  // Main chain with budget 5: itself, a 2-room side chain (5 \ 2), one more room.
-  EXPECT_EQ(RoomsUnder(game, first.Exits(2).TargetRoom), 4);
-  EXPECT_EQ(game.Rooms.Upper(), 12);
-  for (int r = 2; r <= 12; ++r) {
-    bool leaf = game.Rooms(r).Exits(2).Kind.IsEmpty() && game.Rooms(r).Exits(3).Kind.IsEmpty();
-    EXPECT_EQ(leaf, game.Rooms(r).Name.Trimmed() == "Cámara oculta") << r;
-  }
-}
-
-TEST(GenerateDungeon, TheEntrySideComesBackAsItsOpposite) {
-  TestGame t(RunSettings{".", 3});
-  BuildFirstDungeon(t.game);
-  t.game.Rooms.ReDimPreserve(4);
-  for (int slot = 2; slot <= 5; ++slot) t.game.Rooms(4).Exits(slot) = Exit{};
-  int16_t entry = 2;
-  GenerateDungeon(t.game, 4, 3, 48, entry, 30, 0, 29, 6);
-  EXPECT_EQ(entry, 4);
-  // The hall's three new doors take the three walls left free by the corridor's grille.
-  std::set<int> sides;
-  for (const Exit& e : t.game.Rooms(4).Exits) sides.insert(e.Side);
-  EXPECT_EQ(sides, (std::set<int>{0, 1, 2, 3, 4}));
-}
-
 // A room whose life bounds are one kind's own life draws that kind or another as
 // strong: the bounds take in both ends, so no kind is out of every room's reach.
 TEST(Populate, EveryKindCanBeDrawnByARoomWhoseBoundsAreItsOwnLife) {

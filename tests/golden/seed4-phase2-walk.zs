@@ -1,5 +1,5 @@
 # options: --seed 4 --phase 2
-# The party walks two chains of rooms from the start hall and back, comes out of a shop into the room of its door, meets a monster that carries a key, saves and loads beside it and is pursued into a fight.
+# The party walks two chains of rooms from the start hall and back, comes out of a shop into the room of its door, meets a monster that carries a key, saves and loads beside it and is pursued into a fight. In the fight, keys that only get the prompt and the party window, a blow, and flights until one succeeds; then a flight key outside the fight, and the party window showing what the flight cost in experience.
 key Right
 key Right
 key Right
@@ -84,3 +84,13 @@ key F7
 answer yes
 key F8
 tick persecu
+key Left
+key S
+key F4
+key G
+key A
+key H
+key H
+key H
+key H
+key G

@@ -157,29 +157,5 @@ TEST_F(Shop, CoinsGoToAnotherLivingHero) {
   EXPECT_EQ(Hero(4).Coins, 5);
 }
 
-// Entering a shop room opens the window; what was bought stays bought, the shelves keep
-// what is left, and the party walks back out.
-TEST(ShopVisit, ABuyLastsBeyondTheVisit) {
-  testing::PartyGame g(3);
-  auto& game = g.t.game;
-  int shopRoom = 0;
-  for (int r = 1; r <= game.Rooms.Upper(); ++r) {
-    if (game.Rooms(r).Name.Trimmed() == "Tienda") shopRoom = r;
-  }
-  ASSERT_NE(shopRoom, 0);
-  std::string ware = game.Rooms(shopRoom).Items(1).Name.Trimmed();
-  std::string next = game.Rooms(shopRoom).Items(2).Name.Trimmed();
-  g.Hero(2).Coins = 30000;  // Sukir, a sorcerer, may buy books too
-  g.t.ui.OnDialog = [&](DialogModel& model) {
-    EXPECT_TRUE(model.Act("Option1", 1) && model.Act("List1", 0));
-    EXPECT_TRUE(model.Act("CBComprarOb", std::nullopt));
-  };
-  EnterRoom(game, shopRoom, WallSide::None, DataLine::Clear);
-  ASSERT_EQ(g.t.ui.Dialogs, std::vector<DialogId>{DialogId::DLGTienda});
-  EXPECT_EQ(g.Hero(2).Inventory(1).Name.Trimmed(), ware);
-  EXPECT_EQ(game.Rooms(shopRoom).Items(1).Name.Trimmed(), next);
-  EXPECT_NE(game.CurrentRoomIndex, shopRoom);
-}
-
 }  // namespace
 }  // namespace zorvek

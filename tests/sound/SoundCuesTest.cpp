@@ -27,17 +27,6 @@ struct SoundCueRules : ::testing::Test {
   Game& game = t.game;
 };
 
-TEST_F(SoundCueRules, StartUpOpensTwentySixEffectsAndSixMusicChannelsAndPlaysTheCave) {
-  testing::SoundGame fresh;
-  InitSounds(fresh.game);
-  EXPECT_EQ(fresh.sound.Grep("E25"),
-            (Lines{"E25 init 64", "E25 load sample.wav", "E25 load Sonidos/Burbujas.wav"}));
-  EXPECT_TRUE(fresh.sound.Grep("E26").empty());
-  EXPECT_EQ(fresh.sound.Grep("M"),
-            (Lines{"M0 init 64", "M1 init 64", "M2 init 64", "M3 init 64", "M4 init 64",
-                   "M5 init 64", "M0 load Sonidos/Caverna.mp3", "M0 play loop", "M0 prop 3 90"}));
-}
-
 TEST_F(SoundCueRules, PositionedCuesSoundFromTheirSource) {
   PartyAt(8, 3);
   PlayCue(game, "pasos", 1, 1, kFalse);  // the party's own place, whatever the source
