@@ -98,17 +98,10 @@ TEST(HeroRoster, CandidatesStartWholeInRoomOneWithOneWeaponOrScrollAndNothingEls
     EXPECT_EQ(item.SpellLevel, k % 4 == 0 ? 1 : 0);  // every fourth is a sorcerer
     EXPECT_TRUE(h.LeftHand.Name.IsEmpty() && h.Body.Name.IsEmpty());
   }
-  EXPECT_EQ(Hero(1).Name.Trimmed(), "Urso, guerrero humano");
-  EXPECT_EQ(Hero(12).Name.Trimmed(), "Zöhn, hechicero enano");
-  EXPECT_EQ(Hero(12).X, 3);
-  EXPECT_EQ(Hero(12).Y, 1);
-
   // The party and the beings after the candidates start empty, and nothing was drawn.
   for (int p = 1; p <= 4; ++p) EXPECT_TRUE(t.game.Party(p).Name.IsEmpty());
-  EXPECT_EQ(t.game.DungeonBeings.Lower(), 1);
   EXPECT_EQ(t.game.DungeonBeings.Upper(), 19);
   for (int k = 13; k <= 19; ++k) EXPECT_EQ(Hero(k), Being{}) << k;
-  for (int s = 13; s <= 20; ++s) EXPECT_EQ(t.game.Rooms(1).Beings(s), 0);
   EXPECT_EQ(t.random.Draws, 0);
 }
 
@@ -144,8 +137,6 @@ TEST_F(MonsterCatalogue, EveryKindAndBossStartsWholeWithOneUseOfItsWeaponButDrag
       EXPECT_EQ(w.IsSpell, ToFlag(k == 19));
     }
   }
-  EXPECT_EQ(Monster(17).Name.Trimmed(), "Cría de dragón rojo");
-  EXPECT_EQ(Weapon(17), "Aliento de fuego");
   EXPECT_EQ(Monster(3).RightHand.IsNatural & Monster(3).RightHand.IsPlural, kTrue);
 
   // Bosses fight without magic and only the Aurak has an attack bonus.

@@ -42,13 +42,9 @@ TEST_F(DropBelongings, CoinsRangeFromNoneToHalfTheMaximumLifeRoundedToEven) {
     double Draw;
     int16_t Coins;
   };
-  for (const Case& c : std::vector<Case>{{20, 0.999, 9},
-                                         {20, 0.0, 0},
-                                         {20, 0.55, 5},
-                                         {1, 0.999, 0},
-                                         {3, 0.999, 1},
-                                         {5, 0.999, 1},
-                                         {7, 0.999, 3}}) {
+  const Case cases[] = {{20, 0.999, 9}, {20, 0.0, 0},  {20, 0.55, 5}, {1, 0.999, 0},
+                        {3, 0.999, 1},  {5, 0.999, 1}, {7, 0.999, 3}};
+  for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.MaxLife << " " << c.Draw);
     t.game.CurrentRoom = Room{};
     fallen.MaxLife = c.MaxLife;

@@ -191,35 +191,6 @@ TEST(SaveDirectory, ALoadTakesTheNewerOfTheTwoPlaces) {
   ExpectSameSave(older->game, t->game);
 }
 
-// An installed game reads its own files from the shared data folder and keeps the save in
-// the player's folder, which the first save creates.
-TEST(SaveDirectory, AnInstalledGameSavesInThePlayersFolderAndReadsItsSoundsFromItsOwn) {
-  const fs::path root = FreshDir("installed");
-  const fs::path files = root / "share" / "games" / "zorvek";
-  const fs::path player = root / "data" / "zorvek";
-  fs::create_directories(files);
-  EnvGuard xdg("XDG_DATA_HOME", (root / "data").string());
-  const RunSettings installed{player.string(), 21, files.string()};
-  TestGame t(installed);
-  StartGameWindow(t.game);
-  EXPECT_EQ(t.game.SoundDir, files.string() + "/Sonidos/");
-  const auto samples = t.sound.Grep("E0 load ");
-  ASSERT_FALSE(samples.empty());
-  EXPECT_EQ(samples.front(), "E0 load " + (files / "sample.wav").string());
-  EXPECT_FALSE(fs::exists(player));
-
-  ASSERT_TRUE(GuardarPartida(t.game));
-  EXPECT_EQ(t.game.Text(TextArea::TBDatos), "Partida guardada");
-  for (const char* name : kSaveFiles) {
-    EXPECT_TRUE(fs::exists(player / name)) << name;
-    EXPECT_FALSE(fs::exists(files / name)) << name;
-  }
-  TestGame again(RunSettings{player.string(), 22, files.string()});
-  StartGameWindow(again.game);
-  ASSERT_TRUE(CargarPartida(again.game));
-  ExpectSameSave(t.game, again.game);
-}
-
 TEST(FailedSave, KeepsThePreviousSaveAndSaysSo) {
   fs::path dir = FreshDir("failed");
   auto first = NewGame(dir, 4);
