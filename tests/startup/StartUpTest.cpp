@@ -4,18 +4,24 @@
 
 #include "app/script/Session.hpp"
 #include "startup/StartUp.hpp"
-#include "support/RunnerEvents.hpp"
+#include "support/Invariants.hpp"
 
 namespace zorvek {
 namespace {
 
-using testing::Json;
-using testing::RunEvents;
-using testing::Seeded;
-
-Json DumpOf(const script::RunnerOptions& options) {
-  return testing::LastState(RunEvents(options, "dump\n"));
-}
+// A new game opened by the runner, its save files in the test's own folder.
+struct Opened {
+  explicit Opened(int seed, int difficulty = 1)
+      : session(
+            script::RunnerOptions{
+                .Seed = seed, .Difficulty = difficulty, .Dir = ::testing::TempDir()},
+            events) {
+    session.Open();
+  }
+  const Table<Being>& Beings() { return session.game().DungeonBeings; }
+  std::ostringstream events;
+  script::Session session;
+};
 
 TEST(StartMenuLogic, DifficultyListAndLoadChoice) {
   StartMenu menu;
@@ -34,22 +40,17 @@ TEST(StartMenuLogic, DifficultyListAndLoadChoice) {
 // The same seed gives the same game, and difficulty scales only its monsters. (How a new
 // game stands in the cells is held in golden transcripts.)
 TEST(StartUp, NewGamesFollowTheirSeedAndDifficulty) {
-  EXPECT_EQ(DumpOf(Seeded(42)), DumpOf(Seeded(42)));
-  EXPECT_NE(DumpOf(Seeded(42))["Rooms"], DumpOf(Seeded(43))["Rooms"]);
-  const Json easy = DumpOf(Seeded(7))["DungeonBeings"];
-  const Json hard = DumpOf(Seeded(7, 1, 5))["DungeonBeings"];
-  ASSERT_EQ(easy.size(), hard.size());
-  ASSERT_GT(hard.size(), 20u);
-  EXPECT_EQ(hard[0], easy[0]);
-  EXPECT_EQ(hard[19]["Constitution"], 5 * easy[19]["Constitution"].get<int>());
+  EXPECT_EQ(testing::SavedDifference(Opened(42).session.game(), Opened(42).session.game()), "");
+  EXPECT_NE(testing::SavedDifference(Opened(42).session.game(), Opened(43).session.game()), "");
+  Opened easy(7), hard(7, 5), harder(7, 2);
+  ASSERT_EQ(easy.Beings().Upper(), hard.Beings().Upper());
+  ASSERT_GT(hard.Beings().Upper(), 20);
+  EXPECT_EQ(hard.Beings()(1), easy.Beings()(1));
+  EXPECT_EQ(hard.Beings()(20).Constitution, 5 * easy.Beings()(20).Constitution);
   // No monster comes out weaker than it was drawn, the boss included.
-  std::ostringstream events;
-  script::Session harder(Seeded(7, 1, 2), events);
-  harder.Open();
-  const Table<Being>& beings = harder.game().DungeonBeings;
-  for (int i = 20; i <= beings.Upper(); ++i) {
-    EXPECT_GE(beings(i).MaxLife, easy[i - 1]["MaxLife"]) << beings(i).Name.Trimmed();
-    EXPECT_EQ(beings(i).Life, beings(i).MaxLife);
+  for (int i = 20; i <= harder.Beings().Upper(); ++i) {
+    EXPECT_GE(harder.Beings()(i).MaxLife, easy.Beings()(i).MaxLife) << i;
+    EXPECT_EQ(harder.Beings()(i).Life, harder.Beings()(i).MaxLife);
   }
 }
 
