@@ -6,7 +6,6 @@
 #include "model/Records.hpp"
 #include "model/Seeding.hpp"
 #include "model/Text.hpp"
-#include "support/TestGame.hpp"
 
 namespace zorvek {
 namespace {
@@ -100,19 +99,6 @@ TEST(Grammar, ExperienceStepsGrowWithTheLevelAndStayIn32Bits) {
   EXPECT_EQ(ExperienceForNextLevel(15, 1), 45);
   EXPECT_EQ(ExperienceForNextLevel(15, 3), 150);
   EXPECT_EQ(ExperienceForNextLevel(2000000000, 30000), INT32_MAX);
-}
-
-TEST(Grammar, CompactingMovesGapsBehindAndKeepsOrder) {
-  testing::TestGame t;
-  auto& pack = t.game.Party(2).Inventory;
-  pack(2).Name = "Perla";
-  pack(5).Name = "Broche";
-  pack(20).Name = "Collar";
-  CompactInventories(t.game);
-  EXPECT_EQ(pack(1).Name.Trimmed(), "Perla");
-  EXPECT_EQ(pack(2).Name.Trimmed(), "Broche");
-  EXPECT_EQ(pack(3).Name.Trimmed(), "Collar");
-  for (int i = 4; i <= 20; ++i) EXPECT_TRUE(pack(i).Name.IsEmpty()) << i;
 }
 
 // Spanish names travel through the save in one byte a letter (the save tests check them
