@@ -109,20 +109,12 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     SEE(game, "reja en 3, 4.");
     game.Send(kRight);
     SEE(game, "2, 1");
-    // The review of earlier texts: F9, Shift + F9, F20 (the console's Shift + F10), F10.
+    // The review of earlier texts: F9, then F20 (the console's Shift + F10).
     game.Send(kF9);
     SEE(game, "\n3 de 4: ");
     SEE(game, "reja en 3, 4.");
-    game.Send("\x1b[20;2~");
-    SEE(game, "\n1 de 4: Calabozos  3X3");
-    game.Send(kF9);
-    SEE(game, "Principio.");
     game.Send("\x1b[34~");
     SEE(game, "\n4 de 4: 2, 1");
-    game.Send("\x1b[21~");
-    SEE(game, "Final.");
-    game.Send("\x1b[24~");  // F12
-    SEE(game, "Alt + L: comprobar el laberinto.");
     game.Send(kF6);
     SEE(game, "Ajustes. Música: 100 %.");
     game.Send("\x1b[D\x1b[D");
@@ -134,19 +126,9 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     game.Send(kConsoleF1);
     SEE(game, "Combinaciones de teclas: ");
     SEE(game, "Espacio: Leer la casilla actual.\r\n-----\r\n");
-    game.Send("T");
-    SEE(game, "(en blanco)");
-    game.Send("?");
-    SEE(game, "?: esta ayuda.");
 
-    // Recruiting through the cell menu; a typed digit is taken back with Backspace.
-    game.Send("\r");
-    SEE(game, "Elija una opción: ");
-    game.Send("12");
-    SEE(game, "12");
-    game.Send("\x7f");
-    SEE(game, "\r\n1\r\n");
-    game.Send("\r");
+    // Recruiting through the cell menu.
+    game.Send("\r1\r");
     for (const char* position : {"1\r", "2\r"}) {
       SEE(game, "1. Reclutar");
       game.Send("1\r");
@@ -155,19 +137,6 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
       SEE(game, "  Reclutado.");
       if (*position == '1') game.Send("\r1\r");  // the cell menu again, for the next hero
     }
-    // Alt + digit stands for Control + digit: nothing lies here to take, so it beeps, and
-    // the beep is said.
-    game.Send(
-        "\x1b"
-        "1");
-    SEE(game, "\a");
-    SEE(game, "(pitido)");
-    // Alt + L stands for Shift + Control + F5: the labyrinth check.
-    game.Send("\x1bl");
-    SEE(game, "Laberinto correcto");
-    SEE(game, "Enter: Aceptar");
-    game.Send("\r");
-    SEE(game, "Aceptar");
 
     // The party dialog, walked with Tab, Shift + Tab and the arrows.
     game.Send("g");
@@ -185,16 +154,6 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     game.Send(kDown);
     SEE(game, "Mano derecha: ");
     SEE(game, ", 1 de 3");
-    // Enter on the list opens the object menu; its last entry examines the object.
-    game.Send("\r");
-    SEE(game, "Opciones de Objeto, menú");
-    SEE(game, "elemento de menú, 1 de ");
-    game.Send(kUp);
-    SEE(game, "Examinar, elemento de menú");
-    game.Send("\r");
-    SEE(game, "Zorvek, mensaje:");
-    game.Send("\r");
-    SEE(game, "INVENTARIO, lista: Mano derecha: ");
     game.Send(kShiftTab);
     SEE(game, "CARACTERÍSTICAS, texto:");
     game.Send(kConsoleShiftTab);
@@ -222,8 +181,6 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     EXPECT_TRUE(fs::exists(fs::path(dir) / "A.dat"));
     game.Send(kF8);
     SEE(game, "¿Desea cargar la partida almacenada? (La partida actual se descartará)");
-    game.Send("x");
-    SEE(game, "s: Sí, n: No");
     game.Send("n");
     SEE(game, "No");
     game.Send("\x1bOQ");  // F2
@@ -282,10 +239,8 @@ TEST(TerminalPlay, ASavedGameIsLoadedAndItsFightWaitsUnderABox) {
   SEE(game, "Te quedan 3 puntos de desarrollo");
   // Answers are edited: Backspace as DEL and as ^H takes a whole letter, a text is
   // refused and asked again.
-  game.Send("9");
-  SEE(game, "9");
   game.Send(
-      "\x7f\x08"
+      "9\x7f\x08"
       "abc\r");
   SEE(game, "Te quedan 3 puntos de desarrollo");
   game.Send(
@@ -295,12 +250,6 @@ TEST(TerminalPlay, ASavedGameIsLoadedAndItsFightWaitsUnderABox) {
   game.Send("1\r");
   SEE(game, "Te quedan 1 puntos de desarrollo");
   game.Send("1\r");
-  game.Send("g");
-  SEE(game, "EL GRUPO DE HÉROES, diálogo");
-  game.Send("\t\t");
-  SEE(game, "Nivel: 2");
-  game.Send(kEscape);
-  SEE(game, "Cerrado: EL GRUPO DE HÉROES");
   Quit(game);
 }
 
