@@ -188,11 +188,10 @@ class QtWindowsTest : public QObject {
     BoxCloser closer;
     using M = Qt::KeyboardModifier;
     std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> table;
-    for (Qt::Key key :
-         {Qt::Key_G,    Qt::Key_C,     Qt::Key_A,      Qt::Key_H,     Qt::Key_F4, Qt::Key_Backspace,
-          Qt::Key_S,    Qt::Key_E,     Qt::Key_T,      Qt::Key_V,     Qt::Key_F1, Qt::Key_F2,
-          Qt::Key_F3,   Qt::Key_F7,    Qt::Key_F8,     Qt::Key_Left,  Qt::Key_Up, Qt::Key_Right,
-          Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Enter, Qt::Key_X}) {
+    for (char letter : std::string("GCAHSETVX")) table.push_back({Qt::Key(letter), M::NoModifier});
+    for (Qt::Key key : {Qt::Key_F4, Qt::Key_Backspace, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3,
+                        Qt::Key_F7, Qt::Key_F8, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
+                        Qt::Key_Down, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Enter}) {
       table.push_back({key, M::NoModifier});
     }
     for (int digit = 0; digit <= 9; ++digit) {
@@ -397,7 +396,7 @@ class QtWindowsTest : public QObject {
 
   // The review takes the focus so that the screen reader speaks it, and changes neither
   // the game nor its text areas; the next key of the game gives the focus back.
-  void AnEarlierTextIsHeardAgainWithoutTouchingTheGame() {
+  void TheConveniencesReviewAndScaleWithoutTouchingTheGame() {
     auto comfort = NewComfort();
     auto window = NewWindow(comfort.get());
     Game& game = window->game();
@@ -417,11 +416,7 @@ class QtWindowsTest : public QObject {
     Press(*window, Qt::Key_S);
     QCOMPARE(QApplication::focusWidget(), window->TextWidget(TextArea::TBDatos));
     QCOMPARE(comfort->Review().Size(), static_cast<std::size_t>(count + 1));
-  }
-
-  void TheVolumesScaleWhatTheBackEndPlaysAndTheGameWaitsUnderTheSettings() {
-    auto comfort = NewComfort();
-    auto window = NewWindow(comfort.get());
+    // The volumes scale what the back-end plays, and the game waits under the settings.
     Press(*window, Qt::Key_F6);
     QVERIFY(Review(*window).startsWith(QStringLiteral("Ajustes. Música: 100 %.")));
     for (int i = 0; i < 4; ++i) Press(*window, Qt::Key_Left);

@@ -86,7 +86,7 @@ TEST(KeyDecoder, KeepsTextForAnswersAndHasNoCodeForSignsTheGameLacks) {
             "");
 }
 
-TEST(KeyDecoder, SequencesSplitAcrossReadsWaitForTheirRest) {
+TEST(KeyDecoder, SequencesSplitAcrossReadsWaitForTheirRestButEscapeAfterTheWaitStandsAlone) {
   KeyDecoder d;
   EXPECT_TRUE(d.Feed("\x1b").empty());
   EXPECT_TRUE(d.Waiting());
@@ -99,10 +99,7 @@ TEST(KeyDecoder, SequencesSplitAcrossReadsWaitForTheirRest) {
   EXPECT_EQ(d.Feed("\xb1"
                    "a"),
             (std::vector<Key>{{192, 0, "ñ"}, {65, 0, "a"}}));
-}
-
-TEST(KeyDecoder, EscapeBeforeEscapeOrAfterTheWaitIsAKeyOfItsOwn) {
-  KeyDecoder d;
+  // Escape before Escape, or after the wait, is a key of its own.
   std::vector<Key> keys = d.Feed("\x1b\x1b[A");
   EXPECT_EQ(keys, (std::vector<Key>{{27, 0, ""}, {38, 0, ""}}));
   // Escape, the wait, then a digit: Escape and the digit, not Alt + digit.
