@@ -231,18 +231,6 @@ class QtWindowsTest : public QObject {
     QVERIFY(beeps_ > 0);
   }
 
-  void TheBoxesAskInSpanishAndTheirAnswersReachTheGame() {
-    auto window = NewWindow();
-    QString title;
-    WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
-      title = box->windowTitle();
-      box->button(QMessageBox::Yes)->click();
-    });
-    Press(*window, Qt::Key_F7);
-    QCOMPARE(title, QStringLiteral("Guardar partida"));
-    QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("A.dat"))));
-  }
-
   void TheDialogsShowWhatTheGameSetsAndPassOnTheAnswers() {
     auto window = NewWindow();
     Game& game = window->game();
@@ -293,7 +281,7 @@ class QtWindowsTest : public QObject {
   // Ticks are delivered by hand (the timer's own signal), so that no test waits on the
   // wall clock. One that comes while a box opens (as the voice speaks its question) or
   // under it is held back; the next one after it goes through.
-  void TimersTickIntoTheGameAndAreHeldUnderAModalWindow() {
+  void TimersTickIntoTheGameAndAreHeldUnderAModalWindowWhoseAnswersReachTheGame() {
     auto engine = std::make_unique<FakeVoice>();
     FakeVoice& voiceLog = *engine;
     zorvek::qt::Speaker voice(std::move(engine));
@@ -324,6 +312,15 @@ class QtWindowsTest : public QObject {
     QCOMPARE(yesNo, QStringLiteral("&Sí&No"));
     tick();
     QCOMPARE(window->TicksDelivered(TimerId::TMRRecuperacion), 2);
+    // The Yes button's answer reaches the game: F7 saves.
+    QString title;
+    WhenModalOpens<QMessageBox>([&](QMessageBox* box) {
+      title = box->windowTitle();
+      box->button(QMessageBox::Yes)->click();
+    });
+    Press(*window, Qt::Key_F7);
+    QCOMPARE(title, QStringLiteral("Guardar partida"));
+    QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("A.dat"))));
   }
 
   void TheScreenReaderIsToldEachTextAsASelectedInsertion() {

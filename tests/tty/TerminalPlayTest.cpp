@@ -19,17 +19,11 @@ using ttytest::PtyGame;
 namespace fs = std::filesystem;
 
 // Keys as an xterm (and, for F1, F20 and Shift + Tab, the Linux console) sends them.
-constexpr const char* kRight = "\x1b[C";
-constexpr const char* kLeft = "\x1bOD";
-constexpr const char* kUp = "\x1bOA";
 constexpr const char* kDown = "\x1b[B";
-constexpr const char* kConsoleF1 = "\x1b[[A";
 constexpr const char* kF6 = "\x1b[17~";
 constexpr const char* kF7 = "\x1b[18~";
 constexpr const char* kF8 = "\x1b[19~";
-constexpr const char* kF9 = "\x1b[20~";
 constexpr const char* kShiftTab = "\x1b[Z";
-constexpr const char* kConsoleShiftTab = "\x1b\t";
 constexpr const char* kEscape = "\x1b";
 constexpr const char* kCtrlQ = "\x11";
 
@@ -90,7 +84,7 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     SEE(game, "no hay dispositivo de sonido");
     game.Send(kDown);
     SEE(game, "Difícil (x2), 2 de 4");
-    game.Send(kUp);
+    game.Send("\x1bOA");  // Up
     SEE(game, "Normal (x1), 1 de 4");
     game.Send("\t");
     SEE(game, "Empezar partida nueva, botón");
@@ -107,10 +101,10 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
         << game.Seen();
     game.Send("s");
     SEE(game, "reja en 3, 4.");
-    game.Send(kRight);
+    game.Send("\x1b[C");  // Right
     SEE(game, "2, 1");
     // The review of earlier texts: F9, then F20 (the console's Shift + F10).
-    game.Send(kF9);
+    game.Send("\x1b[20~");  // F9
     SEE(game, "\n3 de 4: ");
     SEE(game, "reja en 3, 4.");
     game.Send("\x1b[34~");
@@ -121,9 +115,9 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     SEE(game, "Música: 80 %");
     game.Send("\r");
     SEE(game, "Ajustes cerrados.");
-    game.Send(kLeft);
+    game.Send("\x1bOD");  // Left
     SEE(game, "1, 1");
-    game.Send(kConsoleF1);
+    game.Send("\x1b[[A");  // the console's F1
     SEE(game, "Combinaciones de teclas: ");
     SEE(game, "Espacio: Leer la casilla actual.\r\n-----\r\n");
 
@@ -156,7 +150,7 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     SEE(game, ", 1 de 3");
     game.Send(kShiftTab);
     SEE(game, "CARACTERÍSTICAS, texto:");
-    game.Send(kConsoleShiftTab);
+    game.Send("\x1b\t");  // the console's Shift + Tab
     SEE(game, "texto: Jan, guerrero humano");
     game.Send(kShiftTab);
     SEE(game, "Héroes, grupo de opciones: Jan, guerrero humano, marcado, 2 de 4");
