@@ -13,13 +13,11 @@ using zorvek::frontend::ParseSettings;
 using zorvek::frontend::Settings;
 
 TEST(SettingsFile, WhatIsWrittenReadsBackAndOnlyLevelsFromNoneToAllAreAccepted) {
-  Settings s;
-  s.Music = 0;
-  s.Effects = 100;
-  s.EffectsMuted = true;
-  s.SpeechRate = 30;
-  s.Voice = "Mónica";
-  s.ReadCoordinates = false;
+  const Settings s{.Music = 0,
+                   .EffectsMuted = true,
+                   .SpeechRate = 30,
+                   .Voice = "Mónica",
+                   .ReadCoordinates = false};
   EXPECT_EQ(ParseSettings(zorvek::frontend::SettingsText(s)).Values, s);
   EXPECT_FALSE(ParseSettings(zorvek::frontend::SettingsText(s)).Damaged);
   // Missing members keep their defaults; unknown ones are no damage.

@@ -55,8 +55,8 @@ TEST(KeyDecoder, ReadsTheSequencesOfTheLinuxConsoleXtermAndRxvt) {
   // F1 to F20 as "CSI n ~", numbered with the VT220's gaps.
   std::string bytes;
   std::string keys;
-  int code = 112;
-  for (int n : {11, 12, 13, 14, 15, 17, 18, 19, 20, 21, 23, 24, 25, 26, 28, 29, 31, 32, 33, 34}) {
+  for (int n = 11, code = 112; n <= 34; ++n) {
+    if (n == 16 || n == 22 || n == 27 || n == 30) continue;
     bytes += "\x1b[" + std::to_string(n) + "~";
     keys += std::to_string(code++) + " ";
   }
@@ -81,12 +81,12 @@ TEST(KeyDecoder, KeepsTextForAnswersAndHasNoCodeForSignsTheGameLacks) {
   // Alt keys and Control keys type nothing.
   EXPECT_EQ(One("\x1b"
                 "a")
-                .Text,
+                    .Text +
+                One("\x01").Text,
             "");
-  EXPECT_EQ(One("\x01").Text, "");
 }
 
-TEST(KeyDecoder, SequencesSplitAcrossReadsWaitForTheirRest) {
+TEST(KeyDecoder, SequencesSplitAcrossReadsWaitForTheirRestButEscapeAfterTheWaitStandsAlone) {
   KeyDecoder d;
   EXPECT_TRUE(d.Feed("\x1b").empty());
   EXPECT_TRUE(d.Waiting());
@@ -99,10 +99,7 @@ TEST(KeyDecoder, SequencesSplitAcrossReadsWaitForTheirRest) {
   EXPECT_EQ(d.Feed("\xb1"
                    "a"),
             (std::vector<Key>{{192, 0, "ñ"}, {65, 0, "a"}}));
-}
-
-TEST(KeyDecoder, EscapeBeforeEscapeOrAfterTheWaitIsAKeyOfItsOwn) {
-  KeyDecoder d;
+  // Escape before Escape, or after the wait, is a key of its own.
   std::vector<Key> keys = d.Feed("\x1b\x1b[A");
   EXPECT_EQ(keys, (std::vector<Key>{{27, 0, ""}, {38, 0, ""}}));
   // Escape, the wait, then a digit: Escape and the digit, not Alt + digit.

@@ -19,17 +19,11 @@ using ttytest::PtyGame;
 namespace fs = std::filesystem;
 
 // Keys as an xterm (and, for F1, F20 and Shift + Tab, the Linux console) sends them.
-constexpr const char* kRight = "\x1b[C";
-constexpr const char* kLeft = "\x1bOD";
-constexpr const char* kUp = "\x1bOA";
 constexpr const char* kDown = "\x1b[B";
-constexpr const char* kConsoleF1 = "\x1b[[A";
 constexpr const char* kF6 = "\x1b[17~";
 constexpr const char* kF7 = "\x1b[18~";
 constexpr const char* kF8 = "\x1b[19~";
-constexpr const char* kF9 = "\x1b[20~";
 constexpr const char* kShiftTab = "\x1b[Z";
-constexpr const char* kConsoleShiftTab = "\x1b\t";
 constexpr const char* kEscape = "\x1b";
 constexpr const char* kCtrlQ = "\x11";
 
@@ -90,7 +84,7 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     SEE(game, "no hay dispositivo de sonido");
     game.Send(kDown);
     SEE(game, "Difícil (x2), 2 de 4");
-    game.Send(kUp);
+    game.Send("\x1bOA");  // Up
     SEE(game, "Normal (x1), 1 de 4");
     game.Send("\t");
     SEE(game, "Empezar partida nueva, botón");
@@ -107,46 +101,28 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
         << game.Seen();
     game.Send("s");
     SEE(game, "reja en 3, 4.");
-    game.Send(kRight);
+    game.Send("\x1b[C");  // Right
     SEE(game, "2, 1");
-    // The review of earlier texts: F9, Shift + F9, F20 (the console's Shift + F10), F10.
-    game.Send(kF9);
+    // The review of earlier texts: F9, then F20 (the console's Shift + F10).
+    game.Send("\x1b[20~");  // F9
     SEE(game, "\n3 de 4: ");
     SEE(game, "reja en 3, 4.");
-    game.Send("\x1b[20;2~");
-    SEE(game, "\n1 de 4: Calabozos  3X3");
-    game.Send(kF9);
-    SEE(game, "Principio.");
     game.Send("\x1b[34~");
     SEE(game, "\n4 de 4: 2, 1");
-    game.Send("\x1b[21~");
-    SEE(game, "Final.");
-    game.Send("\x1b[24~");  // F12
-    SEE(game, "Alt + L: comprobar el laberinto.");
     game.Send(kF6);
     SEE(game, "Ajustes. Música: 100 %.");
     game.Send("\x1b[D\x1b[D");
     SEE(game, "Música: 80 %");
     game.Send("\r");
     SEE(game, "Ajustes cerrados.");
-    game.Send(kLeft);
+    game.Send("\x1bOD");  // Left
     SEE(game, "1, 1");
-    game.Send(kConsoleF1);
+    game.Send("\x1b[[A");  // the console's F1
     SEE(game, "Combinaciones de teclas: ");
     SEE(game, "Espacio: Leer la casilla actual.\r\n-----\r\n");
-    game.Send("T");
-    SEE(game, "(en blanco)");
-    game.Send("?");
-    SEE(game, "?: esta ayuda.");
 
-    // Recruiting through the cell menu; a typed digit is taken back with Backspace.
-    game.Send("\r");
-    SEE(game, "Elija una opción: ");
-    game.Send("12");
-    SEE(game, "12");
-    game.Send("\x7f");
-    SEE(game, "\r\n1\r\n");
-    game.Send("\r");
+    // Recruiting through the cell menu.
+    game.Send("\r1\r");
     for (const char* position : {"1\r", "2\r"}) {
       SEE(game, "1. Reclutar");
       game.Send("1\r");
@@ -155,19 +131,6 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
       SEE(game, "  Reclutado.");
       if (*position == '1') game.Send("\r1\r");  // the cell menu again, for the next hero
     }
-    // Alt + digit stands for Control + digit: nothing lies here to take, so it beeps, and
-    // the beep is said.
-    game.Send(
-        "\x1b"
-        "1");
-    SEE(game, "\a");
-    SEE(game, "(pitido)");
-    // Alt + L stands for Shift + Control + F5: the labyrinth check.
-    game.Send("\x1bl");
-    SEE(game, "Laberinto correcto");
-    SEE(game, "Enter: Aceptar");
-    game.Send("\r");
-    SEE(game, "Aceptar");
 
     // The party dialog, walked with Tab, Shift + Tab and the arrows.
     game.Send("g");
@@ -185,19 +148,9 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     game.Send(kDown);
     SEE(game, "Mano derecha: ");
     SEE(game, ", 1 de 3");
-    // Enter on the list opens the object menu; its last entry examines the object.
-    game.Send("\r");
-    SEE(game, "Opciones de Objeto, menú");
-    SEE(game, "elemento de menú, 1 de ");
-    game.Send(kUp);
-    SEE(game, "Examinar, elemento de menú");
-    game.Send("\r");
-    SEE(game, "Zorvek, mensaje:");
-    game.Send("\r");
-    SEE(game, "INVENTARIO, lista: Mano derecha: ");
     game.Send(kShiftTab);
     SEE(game, "CARACTERÍSTICAS, texto:");
-    game.Send(kConsoleShiftTab);
+    game.Send("\x1b\t");  // the console's Shift + Tab
     SEE(game, "texto: Jan, guerrero humano");
     game.Send(kShiftTab);
     SEE(game, "Héroes, grupo de opciones: Jan, guerrero humano, marcado, 2 de 4");
@@ -222,8 +175,6 @@ TEST(TerminalPlay, AWholeVisitFromTheStartMenuToQuittingAndTheSettingsFoundAgain
     EXPECT_TRUE(fs::exists(fs::path(dir) / "A.dat"));
     game.Send(kF8);
     SEE(game, "¿Desea cargar la partida almacenada? (La partida actual se descartará)");
-    game.Send("x");
-    SEE(game, "s: Sí, n: No");
     game.Send("n");
     SEE(game, "No");
     game.Send("\x1bOQ");  // F2
@@ -282,10 +233,8 @@ TEST(TerminalPlay, ASavedGameIsLoadedAndItsFightWaitsUnderABox) {
   SEE(game, "Te quedan 3 puntos de desarrollo");
   // Answers are edited: Backspace as DEL and as ^H takes a whole letter, a text is
   // refused and asked again.
-  game.Send("9");
-  SEE(game, "9");
   game.Send(
-      "\x7f\x08"
+      "9\x7f\x08"
       "abc\r");
   SEE(game, "Te quedan 3 puntos de desarrollo");
   game.Send(
@@ -295,12 +244,6 @@ TEST(TerminalPlay, ASavedGameIsLoadedAndItsFightWaitsUnderABox) {
   game.Send("1\r");
   SEE(game, "Te quedan 1 puntos de desarrollo");
   game.Send("1\r");
-  game.Send("g");
-  SEE(game, "EL GRUPO DE HÉROES, diálogo");
-  game.Send("\t\t");
-  SEE(game, "Nivel: 2");
-  game.Send(kEscape);
-  SEE(game, "Cerrado: EL GRUPO DE HÉROES");
   Quit(game);
 }
 
