@@ -80,23 +80,6 @@ TEST_F(StartingArea, ALockGoesOnTheLastForwardDoorOnlyAndNeverBeyondTwenty) {
   EXPECT_EQ(t.game.LocksPlaced, 20);
 }
 
-TEST_F(StartingArea, DifficultyScalesOnlyThePlacedMonsters) {
-  PopulateRoom(t.game, 5, 0, 15, 3);
-  t.game.DungeonBeings(19).Strength = 3;
-  Being kobold = t.game.DungeonBeings(20);
-  t.game.Difficulty = 1;
-  ScaleForDifficulty(t.game);
-  EXPECT_EQ(t.game.DungeonBeings(20), kobold);
-  t.game.Difficulty = 3;
-  ScaleForDifficulty(t.game);
-  const Being& scaled = t.game.DungeonBeings(20);
-  EXPECT_EQ(scaled.Strength, 6);
-  EXPECT_EQ(scaled.MaxLife, 32);
-  EXPECT_EQ(scaled.Life, 32);
-  EXPECT_EQ(scaled.MeleeAttack, 9);
-  EXPECT_EQ(t.game.DungeonBeings(19).Strength, 3);
-}
-
 // A room whose life bounds are one kind's own life draws that kind or another as
 // strong: the bounds take in both ends, so no kind is out of every room's reach.
 TEST(Populate, EveryKindCanBeDrawnByARoomWhoseBoundsAreItsOwnLife) {

@@ -47,6 +47,7 @@ TEST(StartUp, NewGamesFollowTheirSeedAndDifficulty) {
   ASSERT_GT(hard.Beings().Upper(), 20);
   EXPECT_EQ(hard.Beings()(1), easy.Beings()(1));
   EXPECT_EQ(hard.Beings()(20).Constitution, 5 * easy.Beings()(20).Constitution);
+  EXPECT_EQ(hard.Beings()(20).Strength, 5 * easy.Beings()(20).Strength);
   // No monster comes out weaker than it was drawn, the boss included.
   for (int i = 20; i <= harder.Beings().Upper(); ++i) {
     EXPECT_GE(harder.Beings()(i).MaxLife, easy.Beings()(i).MaxLife) << i;
